@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds both presets and runs every test: native engine and CLI tests (with a
+# sanitizer build), and the Windows tests under Wine. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+status=0
+for preset in native windows; do
+    echo "=== $preset: configure and build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    echo "=== $preset: test"
+    ctest --preset "$preset" || status=1
+done
+
+if ((status == 0)); then
+    echo "All tests passed."
+else
+    echo "Some tests FAILED." >&2
+fi
+exit "$status"
