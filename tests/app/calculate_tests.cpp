@@ -1,0 +1,105 @@
+// The calculation driven through the dialog's real controls, from typed inputs to the
+// texts in the equity column.
+#include <gtest/gtest.h>
+
+#include "dialog_access.h"
+#include "modal_harness.h"
+
+namespace {
+
+using Texts = std::vector<std::wstring>;
+
+const std::wstring kZero = L"0.000000";
+
+// Enters payouts (places 1 to 5), chips and optionally a pool, presses the button,
+// and returns the equity column.
+Texts Calculate(const std::vector<LPCWSTR>& payouts, const std::vector<LPCWSTR>& chips,
+                LPCWSTR lpszPool = nullptr) {
+    CTallyvaneDlg dlg;
+    Texts equities;
+    RunInsideModal(dlg, [&] {
+        for (int i = 0; i < static_cast<int>(payouts.size()); ++i)
+            TypeInto(dlg, IDC_PAYOUT1 + i, payouts[i]);
+        if (lpszPool != nullptr)
+            TypeInto(dlg, IDC_POOL, lpszPool);
+        EnterChips(dlg, chips);
+        PressCalculate(dlg);
+        equities = ColumnTexts(dlg, 2);
+    });
+    return equities;
+}
+
+Texts WithZeros(Texts head) {
+    head.resize(10, kZero);
+    return head;
+}
+
+bool IsNotANumberText(const std::wstring& text) {
+    std::wstring lower;
+    for (wchar_t c : text)
+        lower += static_cast<wchar_t>(towlower(c));
+    return lower.find(L"nan") != std::wstring::npos || lower.find(L"ind") != std::wstring::npos;
+}
+
+} // namespace
+
+TEST(CalculateICM, WorkedExampleToTheLastDigit) {
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}),
+              WithZeros({L"383.928571", L"327.500000", L"288.571429"}));
+}
+
+TEST(CalculateICM, FiveFilledPlacesMatchTheEngine) {
+    EXPECT_EQ(Calculate({L"0.5", L"0.25", L"0.125", L"0.0625", L"0.0625"},
+                        {L"40", L"30", L"10", L"10", L"5", L"5"}),
+              WithZeros({L"305.233535", L"262.607094", L"134.795699", L"134.795699", L"81.283986",
+                         L"81.283986"}));
+}
+
+TEST(CalculateICM, OnlyTheProportionsOfThePayoutsCount) {
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}),
+              Calculate({L"5", L"3", L"2"}, {L"50", L"30", L"20"}));
+}
+
+TEST(CalculateICM, ChipTextsAreReadLikeTheRuntimeDoes) {
+    // Conversion stops at the comma, letters count as nothing, blanks and a sign lead.
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"1,000", L"2", L"abc", L"  +1"}),
+              Calculate({L"50", L"30", L"20"}, {L"1", L"2", L"", L"1"}));
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"abc", L"x5"}), WithZeros({}));
+}
+
+TEST(CalculateICM, EmptyChipsGiveZeroEverywhere) {
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {}), WithZeros({}));
+}
+
+TEST(CalculateICM, EmptyPayoutsGiveNotANumberOnlyForPlayersWithChips) {
+    const Texts equities = Calculate({}, {L"50", L"", L"20"});
+    ASSERT_EQ(equities.size(), 10u);
+    EXPECT_TRUE(IsNotANumberText(equities[0])) << equities[0].c_str();
+    EXPECT_EQ(equities[1], kZero);
+    EXPECT_TRUE(IsNotANumberText(equities[2])) << equities[2].c_str();
+    for (int i = 3; i < 10; ++i)
+        EXPECT_EQ(equities[i], kZero);
+}
+
+TEST(CalculateICM, PoolScalesTheAmounts) {
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"0"), WithZeros({}));
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"pool"), WithZeros({}));
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"-1000"),
+              WithZeros({L"-383.928571", L"-327.500000", L"-288.571429"}));
+}
+
+TEST(CalculateICM, EveryPressReadsTheInputsAfresh) {
+    CTallyvaneDlg dlg;
+    Texts first, second;
+    RunInsideModal(dlg, [&] {
+        TypeInto(dlg, IDC_PAYOUT1, L"1");
+        EnterChips(dlg, {L"10", L"10"});
+        PressCalculate(dlg);
+        first = ColumnTexts(dlg, 2);
+        EnterChips(dlg, {L"", L"10"});
+        PressCalculate(dlg);
+        second = ColumnTexts(dlg, 2);
+    });
+    EXPECT_EQ(first, WithZeros({L"500.000000", L"500.000000"}));
+    EXPECT_EQ(second, WithZeros({kZero, L"1000.000000"}));
+}

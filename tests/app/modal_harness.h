@@ -1,0 +1,20 @@
+// Runs test code inside a dialog's own modal loop: a thread timer fires once the loop
+// is pumping, the body drives the dialog through its real controls, then the dialog ends.
+#pragma once
+
+#include <functional>
+
+#include "afxwin.h"
+
+// Runs fn from the thread's message loop (whichever modal loop is pumping then).
+void RunLater(std::function<void()> fn);
+
+// What DoModal returns when the harness, not the dialog, ended the run.
+constexpr INT_PTR kEndedByHarness = 0x7E57;
+
+// Runs body inside dlg.DoModal() and then ends the dialog with kEndedByHarness, unless
+// the body is one that ends the dialog itself. Returns what DoModal returned.
+INT_PTR RunInsideModal(CDialog& dlg, std::function<void()> body, bool bBodyEndsDialog = false);
+
+// Finds a visible top-level window of this thread with this caption, or null.
+HWND FindThreadWindow(LPCWSTR lpszCaption);
