@@ -1,0 +1,42 @@
+#include "icm.h"
+#include "run.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+namespace {
+
+const double kShares[ICM_PLACES] = {0.5, 0.25, 0.125, 0.0625, 0.0625};
+
+// Players with chips in the first `state.range(0)` seats; the rest are empty.
+void BM_ComputeICMEquity(benchmark::State& state) {
+    int chips[ICM_PLAYERS] = {};
+    for (int i = 0; i < state.range(0); ++i)
+        chips[i] = 1000 + 137 * i;
+    double equity[ICM_PLAYERS];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(chips);
+        ComputeICMEquity(chips, equity, kShares);
+        benchmark::DoNotOptimize(equity);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ComputeICMEquity)->Arg(3)->Arg(6)->Arg(10);
+
+// Parsing, computing and JSON formatting of a full table, as one call of the tool.
+void BM_CommandLineJson(benchmark::State& state) {
+    const char* argv[] = {
+        "tallyvane-icm", "--chips",       "1500,2300,800,4100,950,3000,1200,600,2750,1900",
+        "--payouts",     "40,25,15,12,8", "--pool",
+        "25000",         "--json"};
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        const int status = RunCommandLine(8, argv, out, err);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(out.str().size());
+    }
+}
+BENCHMARK(BM_CommandLineJson);
+
+} // namespace
