@@ -1,0 +1,11 @@
+// Umbrella header of the framework layer: what the grid and the dialogs include.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "afxtypes.h"
+#include "afxexcept.h"
+#include "afxstr.h"
+#include "afxcoll.h"
+#include "afxmodule.h"

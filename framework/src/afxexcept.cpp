@@ -1,0 +1,9 @@
+#include "afxexcept.h"
+
+void AfxThrowInvalidArgException() {
+    throw CInvalidArgException();
+}
+
+void AfxThrowMemoryException() {
+    throw CMemoryException();
+}
