@@ -1,0 +1,50 @@
+// Construction, destruction and the message table of the grid.
+#include "flistctrl.h"
+
+CFListCtrl::CFListCtrl()
+    : m_pfnCompare(CompareItems), m_pNotifyWnd(nullptr), m_nRedrawLock(0), m_pEditor(nullptr),
+      m_hEditRow(nullptr), m_nEditCol(-1), m_nContinueKey(0), m_hFocusRow(nullptr), m_nFocusCol(-1),
+      m_crFocusRowBk(FLCLR_SYSTEM), m_crFocusRowText(FLCLR_SYSTEM), m_crFocusCellBk(FLCLR_SYSTEM),
+      m_crFocusCellText(FLCLR_SYSTEM), m_nMemWidth(0), m_nMemHeight(0), m_nLineHeight(0),
+      m_nCollapsedImage(-1), m_nExpandedImage(-1), m_dwFlags(FLF_ROWFOCUS), m_nLinesPerRow(1),
+      m_nTreeColumn(-1) {
+    // The root's children, the top-level rows, are always shown.
+    m_RootRow.m_bCollapsed = FALSE;
+}
+
+CFListCtrl::~CFListCtrl() {
+    // Normally empty by now; a grid whose window was never destroyed through its own
+    // message table (never attached, or detached) still must not leak its records.
+    FreeRows();
+    FreeProfiles();
+}
+
+BEGIN_MESSAGE_MAP(CFListCtrl, CListCtrl)
+ON_WM_DESTROY()
+ON_WM_MEASUREITEM_REFLECT()
+ON_MESSAGE(WM_SETFONT, OnSetFont)
+ON_WM_FONTCHANGE()
+END_MESSAGE_MAP()
+
+void CFListCtrl::OnDestroy() {
+    if (GetSafeHwnd())
+        SendMessage(LVM_DELETEALLITEMS, 0, 0);
+    FreeRows();
+    FreeProfiles();
+    CListCtrl::OnDestroy();
+}
+
+void CFListCtrl::FreeRows() {
+    POSITION pos = m_Rows.GetHeadPosition();
+    while (pos)
+        delete m_Rows.GetNext(pos);
+    m_Rows.RemoveAll();
+    m_RootRow.m_Children.RemoveAll();
+    m_hFocusRow = nullptr;
+}
+
+void CFListCtrl::FreeProfiles() {
+    for (INT_PTR i = 0; i < m_Profiles.GetSize(); i++)
+        delete m_Profiles[i];
+    m_Profiles.RemoveAll();
+}

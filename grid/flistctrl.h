@@ -1,0 +1,109 @@
+// CFListCtrl: an owner-drawn report list view that keeps every row, cell and column
+// in its own records and mirrors only the shown rows into list-view items.
+#pragma once
+
+#include "afxwin.h"
+#include "flistrecords.h"
+
+class CFListCtrl : public CListCtrl {
+public:
+    // Row comparison used by sorting: negative when row A sorts before row B.
+    typedef int (*PFNFLCOMPARE)(CFListCtrl* pList, int nCol, POSITION hRowA, POSITION hRowB);
+
+    CFListCtrl();
+    ~CFListCtrl() override;
+
+    // Profiles, columns, rows and cell text.
+    int AddProfile(DWORD dwStyle);
+    int InsertColumn(int nCol, CString strHeading, int nWidth, int nFormat, int nProfile);
+    POSITION InsertItem(CString strText, int nImage, int nProfile);
+    void SetItemText(POSITION hRow, int nCol, CString strText);
+    CString GetItemText(POSITION hRow, int nCol);
+    CString GetColumnHeading(int nCol);
+
+    // Row tree and its mirror in the list view.
+    int GetRowCount();
+    POSITION GetRowAt(int nIndex);
+    POSITION GetNextItem(POSITION hRow, UINT nCode);
+    void ShowRow(POSITION hRow, BOOL bShow);
+    void RedrawRow(POSITION hRow);
+    BOOL AreChildrenHidden(POSITION hRow);
+
+    // Record access for the other parts of the grid.
+    XFList_Row* GetRowRecord(POSITION hRow);
+    XFList_Item* GetItem(POSITION hRow, int nCol);
+    XFList_Column* GetColumn(int nCol);
+    XFList_ControlProfile* GetProfileAt(int nIndex);
+    XFList_ControlProfile* GetProfile(POSITION hRow, int nCol);
+
+    // Row height and column fit.
+    void AutoSizeColumn(int nCol);
+
+    // Sorting.
+    static int CompareItems(CFListCtrl* pList, int nCol, POSITION hRowA, POSITION hRowB);
+
+    // State, shared with the dialog (flags, focus row) and the other grid parts.
+    PFNFLCOMPARE m_pfnCompare;
+    CWnd* m_pNotifyWnd;
+    int m_nRedrawLock;
+    XFList_ControlProfile m_DefaultProfile;
+    CArray<XFList_ControlProfile*> m_Profiles;
+    CWnd* m_pEditor;
+    POSITION m_hEditRow;
+    int m_nEditCol;
+    UINT m_nContinueKey;
+    CArray<XFList_Column> m_Columns;
+    CList<XFList_Row*> m_Rows;
+    XFList_Row m_RootRow;
+    POSITION m_hFocusRow;
+    int m_nFocusCol;
+    COLORREF m_crFocusRowBk;
+    COLORREF m_crFocusRowText;
+    COLORREF m_crFocusCellBk;
+    COLORREF m_crFocusCellText;
+    CDC m_dcMem;
+    CBitmap m_bmpMem;
+    int m_nMemWidth;
+    int m_nMemHeight;
+    int m_nLineHeight;
+    int m_nCollapsedImage;
+    int m_nExpandedImage;
+    DWORD m_dwFlags;
+    int m_nLinesPerRow;
+    int m_nTreeColumn;
+
+protected:
+    // Lifetime.
+    afx_msg void OnDestroy();
+
+    // Row height.
+    afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMIS);
+    afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnFontChange();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Lifetime.
+    void FreeRows();
+    void FreeProfiles();
+
+    // Columns and rows.
+    static XFList_Column MakeColumn(int nFormat, int nProfile);
+    void InsertCellIntoRows(int nCol, int nProfile);
+
+    // Tree navigation and mirroring.
+    POSITION GetSibling(XFList_Row* pRow, BOOL bNext);
+    POSITION GetPreviousVisible(XFList_Row* pRow);
+    POSITION GetVisibleAncestor(POSITION hRow);
+    POSITION GetTopLevel(POSITION hRow);
+    POSITION GetRowOfListItem(int nItem);
+    POSITION GetPageRow(BOOL bLast);
+    void AddListItem(POSITION hRow);
+    void RemoveListItem(XFList_Row* pRow);
+    void RenumberListFrom(int nItem);
+
+    // Row height.
+    void RequestMeasure();
+    void ScrollToFirstItem(int nTop);
+};

@@ -1,0 +1,162 @@
+// The row tree: counting, navigation, and mirroring shown rows into list-view items.
+#include "flistctrl.h"
+
+int CFListCtrl::GetRowCount() {
+    return static_cast<int>(m_RootRow.m_Children.GetCount());
+}
+
+POSITION CFListCtrl::GetRowAt(int nIndex) {
+    if (nIndex < 0 || nIndex >= GetRowCount())
+        return nullptr;
+    POSITION pos = m_RootRow.m_Children.GetHeadPosition();
+    for (int i = 0; i < nIndex; i++)
+        m_RootRow.m_Children.GetNext(pos);
+    return m_RootRow.m_Children.GetAt(pos);
+}
+
+BOOL CFListCtrl::AreChildrenHidden(POSITION hRow) {
+    const XFList_Row* pRow = GetRowRecord(hRow);
+    return pRow && (pRow->m_bCollapsed || pRow->m_Children.IsEmpty());
+}
+
+POSITION CFListCtrl::GetNextItem(POSITION hRow, UINT nCode) {
+    if (nCode == FLGN_FIRSTONPAGE || nCode == FLGN_LASTONPAGE)
+        return GetPageRow(nCode == FLGN_LASTONPAGE);
+    XFList_Row* pRow = GetRowRecord(hRow);
+    if (!pRow)
+        return nullptr;
+    switch (nCode) {
+        case FLGN_CHILD:
+            return pRow->m_Children.IsEmpty() ? nullptr : pRow->m_Children.GetHead();
+        case FLGN_LASTCHILD:
+            return pRow->m_Children.IsEmpty() ? nullptr : pRow->m_Children.GetTail();
+        case FLGN_NEXT:
+            return GetSibling(pRow, TRUE);
+        case FLGN_NEXTVISIBLE:
+            // A row that is not shown has index -1, so this yields the first item.
+            return GetRowOfListItem(pRow->m_nListIndex + 1);
+        case FLGN_PREVIOUS:
+            return GetSibling(pRow, FALSE);
+        case FLGN_PREVIOUSVISIBLE:
+            return GetPreviousVisible(pRow);
+        case FLGN_PARENT:
+            return pRow->m_hParent;
+        case FLGN_VISIBLEANCESTOR:
+            return GetVisibleAncestor(hRow);
+        case FLGN_TOPLEVEL:
+            return GetTopLevel(hRow);
+        default:
+            return nullptr;
+    }
+}
+
+POSITION CFListCtrl::GetSibling(XFList_Row* pRow, BOOL bNext) {
+    XFList_Row* pParent = GetRowRecord(pRow->m_hParent);
+    POSITION pos = pRow->m_posInParent;
+    if (!pParent || !pos)
+        return nullptr;
+    if (bNext)
+        pParent->m_Children.GetNext(pos);
+    else
+        pParent->m_Children.GetPrev(pos);
+    return pos ? pParent->m_Children.GetAt(pos) : nullptr;
+}
+
+POSITION CFListCtrl::GetPreviousVisible(XFList_Row* pRow) {
+    POSITION hAbove = GetSibling(pRow, FALSE);
+    if (!hAbove)
+        return pRow->m_hParent == FL_ROOT ? nullptr : pRow->m_hParent;
+    // The deepest last shown descendant of the previous sibling.
+    while (!AreChildrenHidden(hAbove))
+        hAbove = GetRowRecord(hAbove)->m_Children.GetTail();
+    return hAbove;
+}
+
+POSITION CFListCtrl::GetVisibleAncestor(POSITION hRow) {
+    while (AreChildrenHidden(GetRowRecord(hRow)->m_hParent))
+        hRow = GetRowRecord(hRow)->m_hParent;
+    return hRow;
+}
+
+POSITION CFListCtrl::GetTopLevel(POSITION hRow) {
+    while (hRow && GetRowRecord(hRow)->m_hParent != FL_ROOT)
+        hRow = GetRowRecord(hRow)->m_hParent;
+    return hRow;
+}
+
+POSITION CFListCtrl::GetRowOfListItem(int nItem) {
+    if (nItem < 0 || nItem >= GetItemCount())
+        return nullptr;
+    return reinterpret_cast<POSITION>(GetItemData(nItem));
+}
+
+POSITION CFListCtrl::GetPageRow(BOOL bLast) {
+    int nItem = GetTopIndex();
+    if (bLast) {
+        nItem += GetCountPerPage();
+        if (nItem > GetItemCount() - 1)
+            nItem = GetItemCount() - 1;
+    }
+    return GetRowOfListItem(nItem);
+}
+
+void CFListCtrl::ShowRow(POSITION hRow, BOOL bShow) {
+    if (!hRow || hRow == FL_ROOT)
+        return;
+    XFList_Row* pRow = GetRowRecord(hRow);
+    if (!bShow) {
+        RemoveListItem(pRow);
+        return;
+    }
+    const POSITION hParent = pRow->m_hParent;
+    if (hParent != FL_ROOT &&
+        (GetRowRecord(hParent)->m_nListIndex < 0 || AreChildrenHidden(hParent)))
+        return; // stays hidden under a hidden or collapsed parent
+    AddListItem(hRow);
+}
+
+void CFListCtrl::AddListItem(POSITION hRow) {
+    XFList_Row* pRow = GetRowRecord(hRow);
+    const POSITION hAbove = GetNextItem(hRow, FLGN_PREVIOUSVISIBLE);
+    const int nItem = hAbove ? GetRowRecord(hAbove)->m_nListIndex + 1 : 0;
+    pRow->m_nListIndex = nItem;
+    CListCtrl::InsertItem(LVIF_TEXT | LVIF_STATE, nItem, L"", 0, 0, 0, 0);
+    CListCtrl::SetItem(nItem, 0, LVIF_PARAM, nullptr, 0, 0, 0, reinterpret_cast<LPARAM>(hRow));
+
+    if (!AreChildrenHidden(hRow)) {
+        POSITION pos = pRow->m_Children.GetHeadPosition();
+        while (pos)
+            ShowRow(pRow->m_Children.GetNext(pos), TRUE);
+    }
+    RenumberListFrom(nItem + 1);
+}
+
+void CFListCtrl::RemoveListItem(XFList_Row* pRow) {
+    if (pRow->m_nListIndex < 0)
+        return;
+    POSITION pos = pRow->m_Children.GetHeadPosition();
+    while (pos)
+        ShowRow(pRow->m_Children.GetNext(pos), FALSE);
+
+    const int nItem = pRow->m_nListIndex;
+    pRow->m_nListIndex = -1;
+    SendMessage(LVM_DELETEITEM, nItem, 0);
+    RenumberListFrom(nItem);
+}
+
+void CFListCtrl::RenumberListFrom(int nItem) {
+    const int nCount = GetItemCount();
+    for (int i = nItem; i < nCount; i++) {
+        XFList_Row* pRow = GetRowRecord(reinterpret_cast<POSITION>(GetItemData(i)));
+        if (pRow)
+            pRow->m_nListIndex = i;
+    }
+}
+
+void CFListCtrl::RedrawRow(POSITION hRow) {
+    const XFList_Row* pRow = GetRowRecord(hRow);
+    if (!pRow || pRow->m_nListIndex < 0)
+        return;
+    RedrawItems(pRow->m_nListIndex, pRow->m_nListIndex);
+    UpdateWindow();
+}
