@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
 using Places = std::array<std::array<long double, ICM_PLACES>, ICM_PLAYERS>;
@@ -12,9 +10,7 @@ using Places = std::array<std::array<long double, ICM_PLACES>, ICM_PLAYERS>;
 // of the order so far, and credits each finisher with it at its place.
 void Finish(const Chips& c, unsigned placed, long double remaining, long double order, int place,
             Places& out) {
-    if (place == ICM_PLACES)
-        return;
-    for (int i = 0; i < ICM_PLAYERS; ++i) {
+    for (int i = 0; place < ICM_PLACES && i < ICM_PLAYERS; ++i) {
         if (c[i] == 0 || (placed & (1u << i)))
             continue;
         const long double p = order * c[i] / remaining;
@@ -24,43 +20,35 @@ void Finish(const Chips& c, unsigned placed, long double remaining, long double 
 }
 
 // Valid for tables with a non-negative total.
-Equities Reference(const Chips& c, const Shares& shares) {
+void ExpectNearReference(const Chips& c, const Shares& shares) {
     Places places{};
     long double total = 0;
     for (int count : c)
         total += count;
     Finish(c, 0, total, 1.0L, 0, places);
-    Equities equity{};
-    for (int i = 0; i < ICM_PLAYERS; ++i)
+    const Equities got = Equity(c, shares);
+    for (int i = 0; i < ICM_PLAYERS; ++i) {
+        long double want = 0;
         for (int j = 0; c[i] > 0 && j < ICM_PLACES; ++j)
-            equity[i] += static_cast<double>(places[i][j] * shares[j]);
-    return equity;
-}
-
-void ExpectNearReference(const Chips& chips, const Shares& shares) {
-    const Equities got = Equity(chips, shares);
-    const Equities want = Reference(chips, shares);
-    for (int i = 0; i < ICM_PLAYERS; ++i)
-        EXPECT_NEAR(got[i], want[i], 1e-13) << "seat " << i;
+            want += places[i][j] * shares[j];
+        EXPECT_NEAR(got[i], static_cast<double>(want), 1e-13) << "seat " << i + 1;
+    }
 }
 
 TEST(IcmReference, AgreesWithAnIndependentHarvilleWalk) {
     const Shares shares = {0.38, 0.24, 0.17, 0.12, 0.09};
     ExpectNearReference({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, shares);
     ExpectNearReference({900, 0, 15, 4000, 0, 230, 77, 0, 1, 1200}, shares);
-    ExpectNearReference({1000000, 1, 1, 1, 1, 1}, shares);
+    ExpectNearReference({2147483647, 2147483647, 2147483647, 1, 1, 1}, shares);
     ExpectNearReference({0, 0, 0, 0, 0, 0, 0, 0, 31, 2}, {0.7, 0.3, 0, 0, 0});
-    ExpectNearReference({10, 20, 30, 40, 50, 60, 70}, {0.25, 0.25, 0.2, 0.2, 0.1});
 }
 
 TEST(IcmReference, NegativeCountTakesPartButEarnsNothing) {
-    const Chips chips = {-5, 10, 20};
-    const Shares shares = {0.5, 0.3, 0.2, 0, 0};
-    const Equities e = Equity(chips, shares);
+    const Equities e = Equity({-5, 10, 20}, {0.5, 0.3, 0.2, 0, 0});
     EXPECT_EQ(e[0], 0.0);
     EXPECT_NEAR(e[1], 0.47333333333333333, 1e-14);
     EXPECT_NEAR(e[2], 0.48, 1e-14);
-    ExpectNearReference(chips, shares);
+    ExpectNearReference({-5, 10, 20}, {0.5, 0.3, 0.2, 0, 0});
 }
 
 TEST(IcmReference, NegativeTotalIsBiasedTowardsZero) {
@@ -74,28 +62,13 @@ TEST(IcmScaling, TotalsBeyondThirtyTwoBitsStayExact) {
     // Scaling every count by k leaves each quotient c/R unchanged once rounded, as long as
     // k*c and k*R are exact doubles; here the scaled total passes 2^31.
     const Chips small = {9, 7, 5, 4, 3, 2, 1, 1, 1, 1};
-    const int k = 200000000;
     Chips large;
     for (int i = 0; i < ICM_PLAYERS; ++i)
-        large[i] = small[i] * k;
+        large[i] = small[i] * 200000000;
     const Shares shares = {0.4, 0.3, 0.15, 0.1, 0.05};
-    const Equities a = Equity(small, shares);
-    const Equities b = Equity(large, shares);
+    const Equities a = Equity(small, shares), b = Equity(large, shares);
     for (int i = 0; i < ICM_PLAYERS; ++i)
-        EXPECT_EQ(a[i], b[i]) << "seat " << i;
-}
-
-TEST(IcmScaling, LargestCountsAgainstTinyStacks) {
-    const Chips chips = {2147483647, 2147483647, 2147483647, 1, 1, 1};
-    const Shares shares = {0.5, 0.25, 0.125, 0.0625, 0.0625};
-    const Equities e = Equity(chips, shares);
-    EXPECT_EQ(e[0], e[1]);
-    EXPECT_EQ(e[1], e[2]);
-    EXPECT_EQ(e[3], e[4]);
-    // Each big stack takes one of the top three places; the small ones share places 4 and 5.
-    EXPECT_NEAR(e[0], 0.875 / 3, 1e-8);
-    EXPECT_NEAR(e[3], 0.125 / 3, 1e-8);
-    ExpectNearReference(chips, shares);
+        EXPECT_EQ(a[i], b[i]) << "seat " << i + 1;
 }
 
 } // namespace
