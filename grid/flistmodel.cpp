@@ -21,9 +21,9 @@ int CFListCtrl::InsertColumn(int nCol, CString strHeading, int nWidth, int nForm
     InsertCellIntoRows(nCol, nProfile);
     const int nResult = CListCtrl::InsertColumn(nCol, strHeading, nFormat, nWidth, -1);
 
-    // The list view asks for the row height only while owner-drawn; if it measured
-    // before we made it so, it never asked us.
-    if (!bWasOwnerDrawn)
+    // The list view asks for the row height only while owner-drawn, and may have asked
+    // before this object was attached to it: make sure the grid gets measured.
+    if (!bWasOwnerDrawn || m_nLineHeight == 0)
         RequestMeasure();
     return nResult;
 }

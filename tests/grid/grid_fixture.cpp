@@ -39,7 +39,7 @@ void CCountingGrid::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
 }
 
 void GridTest::SetUp() {
-    CreateWindows(LVS_REPORT);
+    CreateWindows(ListStyle());
 }
 
 void GridTest::TearDown() {

@@ -19,6 +19,8 @@ class GridTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Style of the list view SetUp creates.
+    virtual DWORD ListStyle() const { return LVS_REPORT; }
 
     // Creates the parent and a list view with the given styles, attaches the grid.
     void CreateWindows(DWORD dwListStyle, int nWidth = 300, int nHeight = 200);

@@ -25,7 +25,7 @@ int ItemHeight(HWND hList, int nItem) {
 class GridMeasureTest : public GridTest {
 protected:
     // Like the dialog template's list view: not owner-drawn, not in report view.
-    void SetUp() override { CreateWindows(LVS_ICON | LVS_EDITLABELS); }
+    DWORD ListStyle() const override { return LVS_ICON | LVS_EDITLABELS; }
     void TearDown() override {
         GridTest::TearDown();
         for (HFONT hFont : m_fonts)
@@ -50,6 +50,19 @@ TEST_F(GridMeasureTest, FirstColumnMakesTheListViewMeasureTheGrid) {
     m_grid.InsertItem(L"Player 1", -1, -1);
 
     EXPECT_GT(m_grid.m_nLineHeight, 0);
+    EXPECT_EQ(m_grid.m_nLineHeight, LineHeightOf(ListHwnd(), ListFont()));
+    EXPECT_EQ(ItemHeight(ListHwnd(), 0), m_grid.m_nLineHeight + 4);
+}
+
+class GridOwnerDrawnMeasureTest : public GridMeasureTest {
+protected:
+    DWORD ListStyle() const override { return LVS_REPORT | LVS_OWNERDRAWFIXED; }
+};
+
+TEST_F(GridOwnerDrawnMeasureTest, ListViewOwnerDrawnBeforeTheGridWasAttachedIsMeasuredToo) {
+    AddColumns(1);
+    m_grid.InsertItem(L"Player 1", -1, -1);
+
     EXPECT_EQ(m_grid.m_nLineHeight, LineHeightOf(ListHwnd(), ListFont()));
     EXPECT_EQ(ItemHeight(ListHwnd(), 0), m_grid.m_nLineHeight + 4);
 }
