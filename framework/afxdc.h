@@ -1,0 +1,154 @@
+// Device contexts. CDC owns a DC it created (and deletes it); CPaintDC, CClientDC
+// and CWindowDC borrow their window's DC for their lifetime; FromHandle and Attach
+// wrap a DC that someone else gives back.
+#pragma once
+
+#include "afxgdi.h"
+#include "afxstr.h"
+
+class CWnd;
+
+class CDC {
+public:
+    CDC() = default;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+    virtual ~CDC();
+
+    HDC m_hDC = nullptr;
+
+    operator HDC() const noexcept { return m_hDC; }
+    HDC GetSafeHdc() const noexcept;
+
+    static CDC* FromHandle(HDC hDC);
+    static void DeleteTempMap();
+    BOOL Attach(HDC hDC);
+    HDC Detach();
+    BOOL DeleteDC();
+    BOOL CreateCompatibleDC(CDC* pDC);
+
+    // Selection: each returns what was selected before (a temporary wrapper).
+    CGdiObject* SelectObject(CGdiObject* pObject);
+    CFont* SelectObject(CFont* pFont);
+    CBitmap* SelectObject(CBitmap* pBitmap);
+    CPen* SelectObject(CPen* pPen);
+    CBrush* SelectObject(CBrush* pBrush);
+    HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
+    CGdiObject* SelectStockObject(int nIndex);
+    HGDIOBJ GetCurrentObject(UINT uObjectType) const {
+        return ::GetCurrentObject(m_hDC, uObjectType);
+    }
+    CFont* GetCurrentFont() const;
+    CBitmap* GetCurrentBitmap() const;
+
+    // Clipping.
+    int SelectClipRgn(CRgn* pRgn);
+    int SelectClipRgn(CRgn* pRgn, int nMode);
+    int ExcludeClipRect(LPCRECT lpRect);
+    int IntersectClipRect(LPCRECT lpRect);
+    int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
+
+    // Colours and modes.
+    COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
+    COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
+    COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
+    COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
+    int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
+    int GetBkMode() const { return ::GetBkMode(m_hDC); }
+    int SaveDC() { return ::SaveDC(m_hDC); }
+    BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
+    int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
+
+    // Filling and frames. FillSolidRect leaves crColor as the background colour.
+    void FillSolidRect(LPCRECT lpRect, COLORREF crColor);
+    void FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor);
+    void Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight);
+    void Draw3dRect(int x, int y, int cx, int cy, COLORREF crTopLeft, COLORREF crBottomRight);
+    void FillRect(LPCRECT lpRect, CBrush* pBrush) {
+        ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
+    }
+    void FrameRect(LPCRECT lpRect, CBrush* pBrush) {
+        ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
+    }
+    BOOL Rectangle(LPCRECT lpRect) {
+        return ::Rectangle(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
+    void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
+    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) {
+        return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
+    }
+    BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
+        return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
+    }
+    BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
+    BOOL DrawIcon(POINT point, HICON hIcon) { return ::DrawIcon(m_hDC, point.x, point.y, hIcon); }
+
+    // Lines.
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
+    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+    BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
+
+    // Text.
+    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
+        return ::DrawTextW(m_hDC, lpszString, nCount, lpRect, nFormat);
+    }
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
+        return ::DrawTextW(m_hDC, str.GetString(), str.GetLength(), lpRect, nFormat);
+    }
+    BOOL TextOut(int x, int y, const CString& str) {
+        return ::TextOutW(m_hDC, x, y, str.GetString(), str.GetLength());
+    }
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+                    const INT* lpDxWidths) {
+        return ::ExtTextOutW(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
+    }
+    BOOL GetTextMetrics(LPTEXTMETRICW lpMetrics) const {
+        return ::GetTextMetricsW(m_hDC, lpMetrics);
+    }
+    CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
+    CSize GetTextExtent(const CString& str) const {
+        return GetTextExtent(str.GetString(), str.GetLength());
+    }
+
+    // Bit-block transfers.
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                DWORD dwRop) {
+        return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc,
+                        dwRop);
+    }
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
+        return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+    }
+};
+
+// BeginPaint/EndPaint around the object's lifetime.
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
+    PAINTSTRUCT m_ps{};
+
+protected:
+    HWND m_hWnd;
+};
+
+// The window's client-area DC (the screen's for a null window), released at the end.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* pWnd);
+    ~CClientDC() override;
+
+protected:
+    HWND m_hWnd;
+};
+
+// The whole window's DC, released at the end.
+class CWindowDC : public CDC {
+public:
+    explicit CWindowDC(CWnd* pWnd);
+    ~CWindowDC() override;
+
+protected:
+    HWND m_hWnd;
+};

@@ -1,0 +1,92 @@
+// GDI object wrappers. An object owns the handle it created or was attached to and
+// deletes it when destroyed; FromHandle gives a temporary wrapper that only borrows.
+#pragma once
+
+#include "afxhandlemap.h"
+#include "afxtypes.h"
+
+class CGdiObject {
+public:
+    CGdiObject() = default;
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+    virtual ~CGdiObject() { DeleteObject(); }
+
+    HGDIOBJ m_hObject = nullptr;
+
+    operator HGDIOBJ() const noexcept { return m_hObject; }
+    HGDIOBJ GetSafeHandle() const noexcept;
+
+    static CGdiObject* FromHandle(HGDIOBJ hObject);
+    static void DeleteTempMap();
+    BOOL Attach(HGDIOBJ hObject);
+    HGDIOBJ Detach();
+    BOOL DeleteObject();
+
+    int GetObject(int nCount, LPVOID lpObject) const {
+        return ::GetObjectW(m_hObject, nCount, lpObject);
+    }
+    UINT GetObjectType() const { return ::GetObjectType(m_hObject); }
+};
+
+// The thread's map of GDI object wrappers.
+CHandleMap<HGDIOBJ, CGdiObject>& AfxGdiMap();
+
+class CPen : public CGdiObject {
+public:
+    CPen() = default;
+    CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
+    operator HPEN() const noexcept { return static_cast<HPEN>(m_hObject); }
+    static CPen* FromHandle(HPEN hPen) { return AfxGdiMap().FromHandle<CPen>(hPen); }
+    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
+        return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    }
+};
+
+class CBrush : public CGdiObject {
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
+    operator HBRUSH() const noexcept { return static_cast<HBRUSH>(m_hObject); }
+    static CBrush* FromHandle(HBRUSH hBrush) { return AfxGdiMap().FromHandle<CBrush>(hBrush); }
+    BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
+    BOOL CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
+};
+
+class CFont : public CGdiObject {
+public:
+    operator HFONT() const noexcept { return static_cast<HFONT>(m_hObject); }
+    static CFont* FromHandle(HFONT hFont) { return AfxGdiMap().FromHandle<CFont>(hFont); }
+    BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) {
+        return Attach(::CreateFontIndirectW(lpLogFont));
+    }
+    int GetLogFont(LOGFONTW* pLogFont) const { return GetObject(sizeof(LOGFONTW), pLogFont); }
+};
+
+class CBitmap : public CGdiObject {
+public:
+    operator HBITMAP() const noexcept { return static_cast<HBITMAP>(m_hObject); }
+    static CBitmap* FromHandle(HBITMAP hBitmap) { return AfxGdiMap().FromHandle<CBitmap>(hBitmap); }
+    BOOL LoadBitmap(UINT nIDResource);
+    BOOL CreateCompatibleBitmap(class CDC* pDC, int nWidth, int nHeight);
+    int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
+};
+
+class CRgn : public CGdiObject {
+public:
+    operator HRGN() const noexcept { return static_cast<HRGN>(m_hObject); }
+    static CRgn* FromHandle(HRGN hRgn) { return AfxGdiMap().FromHandle<CRgn>(hRgn); }
+    BOOL CreateRectRgn(int x1, int y1, int x2, int y2) {
+        return Attach(::CreateRectRgn(x1, y1, x2, y2));
+    }
+    BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
+    // Stores the combination of the two regions in this one (which must exist).
+    int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode) {
+        return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgn1->m_hObject),
+                            pRgn2 ? static_cast<HRGN>(pRgn2->m_hObject) : nullptr, nCombineMode);
+    }
+    BOOL PtInRegion(POINT point) const {
+        return ::PtInRegion(static_cast<HRGN>(m_hObject), point.x, point.y);
+    }
+    int GetRgnBox(LPRECT lpRect) const { return ::GetRgnBox(static_cast<HRGN>(m_hObject), lpRect); }
+};

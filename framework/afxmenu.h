@@ -1,0 +1,43 @@
+// CMenu: owns a menu it created or was attached to; FromHandle borrows.
+#pragma once
+
+#include "afxhandlemap.h"
+#include "afxstr.h"
+
+class CMenu {
+public:
+    CMenu() = default;
+    CMenu(const CMenu&) = delete;
+    CMenu& operator=(const CMenu&) = delete;
+    virtual ~CMenu() { DestroyMenu(); }
+
+    HMENU m_hMenu = nullptr;
+
+    operator HMENU() const noexcept { return m_hMenu; }
+    HMENU GetSafeHmenu() const noexcept;
+
+    static CMenu* FromHandle(HMENU hMenu);
+    static void DeleteTempMap();
+    BOOL Attach(HMENU hMenu);
+    HMENU Detach();
+    BOOL CreateMenu() { return Attach(::CreateMenu()); }
+    BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+    BOOL DestroyMenu();
+
+    BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr) {
+        return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+    }
+    BOOL DeleteMenu(UINT nPosition, UINT nFlags) {
+        return ::DeleteMenu(m_hMenu, nPosition, nFlags);
+    }
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
+        return static_cast<UINT>(::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable));
+    }
+    int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
+    UINT GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
+    UINT GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
+    int GetMenuString(UINT nIDItem, LPTSTR lpString, int nMaxCount, UINT nFlags) const {
+        return ::GetMenuStringW(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    }
+    int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
+};
