@@ -11,51 +11,42 @@ public:
 
     template <typename T> T Read() {
         T value{};
-        if (offset_ + sizeof(T) > bytes_.size()) {
-            failed_ = true;
-            return value;
-        }
-        std::memcpy(&value, bytes_.data() + offset_, sizeof(T));
+        if (offset_ + sizeof(T) <= bytes_.size())
+            std::memcpy(&value, bytes_.data() + offset_, sizeof(T));
         offset_ += sizeof(T);
         return value;
     }
 
     std::wstring ReadString() {
         std::wstring text;
-        for (WCHAR c = Read<WCHAR>(); c != 0 && !failed_; c = Read<WCHAR>())
+        for (WCHAR c = Read<WCHAR>(); c != 0 && !Failed(); c = Read<WCHAR>())
             text.push_back(c);
         return text;
     }
 
     // sz_Or_Ord: 0 = none, 0xFFFF then an ordinal, otherwise a string.
     std::wstring ReadNameOrOrdinal(bool isClass) {
+        static const wchar_t* const classes[] = {L"Button", L"Edit", L"Static"};
         WORD first = Read<WORD>();
         if (first == 0)
             return {};
-        if (first == 0xFFFF) {
-            WORD ordinal = Read<WORD>();
-            return isClass ? ClassName(ordinal) : L"#" + std::to_wstring(ordinal);
+        if (first != 0xFFFF) {
+            offset_ -= sizeof(WORD);
+            return ReadString();
         }
-        offset_ -= sizeof(WORD);
-        return ReadString();
+        WORD ordinal = Read<WORD>();
+        if (isClass && ordinal >= 0x80 && ordinal <= 0x82)
+            return classes[ordinal - 0x80];
+        return L"#" + std::to_wstring(ordinal);
     }
 
     void Skip(std::size_t count) { offset_ += count; }
     void AlignDword() { offset_ = (offset_ + 3) & ~std::size_t{3}; }
-    bool Failed() const { return failed_ || offset_ > bytes_.size(); }
+    bool Failed() const { return offset_ > bytes_.size(); }
 
 private:
-    static std::wstring ClassName(WORD ordinal) {
-        static const wchar_t* const names[] = {L"Button",  L"Edit",      L"Static",
-                                               L"ListBox", L"ScrollBar", L"ComboBox"};
-        if (ordinal >= 0x80 && ordinal <= 0x85)
-            return names[ordinal - 0x80];
-        return L"#" + std::to_wstring(ordinal);
-    }
-
     const std::vector<std::uint8_t>& bytes_;
     std::size_t offset_ = 0;
-    bool failed_ = false;
 };
 
 TemplateControl ReadControl(Cursor& in) {
@@ -71,17 +62,8 @@ TemplateControl ReadControl(Cursor& in) {
     control.id = in.Read<DWORD>();
     control.className = in.ReadNameOrOrdinal(true);
     control.text = in.ReadNameOrOrdinal(false);
-    control.extraBytes = in.Read<WORD>();
-    in.Skip(control.extraBytes);
+    in.Skip(in.Read<WORD>()); // creation data
     return control;
-}
-
-void ReadFont(Cursor& in, DialogTemplate& dialog) {
-    dialog.pointSize = in.Read<WORD>();
-    dialog.weight = in.Read<WORD>();
-    dialog.italic = in.Read<BYTE>();
-    dialog.charset = in.Read<BYTE>();
-    dialog.typeface = in.ReadString();
 }
 
 } // namespace
@@ -105,15 +87,19 @@ std::optional<DialogTemplate> DecodeDialogTemplateEx(const std::vector<std::uint
     dialog.exStyle = in.Read<DWORD>();
     dialog.style = in.Read<DWORD>();
     WORD count = in.Read<WORD>();
-    dialog.x = in.Read<short>();
-    dialog.y = in.Read<short>();
+    in.Skip(2 * sizeof(short)); // x, y
     dialog.cx = in.Read<short>();
     dialog.cy = in.Read<short>();
-    dialog.menu = in.ReadNameOrOrdinal(false);
-    dialog.windowClass = in.ReadNameOrOrdinal(false);
+    if (!in.ReadNameOrOrdinal(false).empty() || !in.ReadNameOrOrdinal(false).empty())
+        return std::nullopt; // our templates name no menu and no dialog class
     dialog.caption = in.ReadString();
-    if (dialog.style & DS_SETFONT)
-        ReadFont(in, dialog);
+    if (dialog.style & DS_SETFONT) {
+        dialog.pointSize = in.Read<WORD>();
+        dialog.weight = in.Read<WORD>();
+        dialog.italic = in.Read<BYTE>();
+        dialog.charset = in.Read<BYTE>();
+        dialog.typeface = in.ReadString();
+    }
     for (WORD i = 0; i < count && !in.Failed(); ++i)
         dialog.controls.push_back(ReadControl(in));
     if (in.Failed())

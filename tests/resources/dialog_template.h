@@ -1,5 +1,4 @@
-// Reading the resources built into the test executable, and decoding extended
-// dialog templates (DLGTEMPLATEEX) into plain values that tests can compare.
+// Resources of the test executable, and extended dialog templates decoded into values.
 #pragma once
 
 #include <windows.h>
@@ -14,22 +13,15 @@ struct TemplateControl {
     std::wstring className; // predefined classes by name ("Button", "Static", ...)
     std::wstring text;      // an ordinal as "#n"
     short x, y, cx, cy;
-    DWORD style;
-    DWORD exStyle;
-    WORD extraBytes;
+    DWORD style, exStyle;
 };
 
 struct DialogTemplate {
-    DWORD style;
-    DWORD exStyle;
-    short x, y, cx, cy;
-    std::wstring menu;
-    std::wstring windowClass;
+    DWORD style, exStyle;
+    short cx, cy;
     std::wstring caption;
-    WORD pointSize;
-    WORD weight;
-    BYTE italic;
-    BYTE charset;
+    WORD pointSize, weight;
+    BYTE italic, charset;
     std::wstring typeface;
     std::vector<TemplateControl> controls;
 };
@@ -37,5 +29,5 @@ struct DialogTemplate {
 // Bytes of a resource of the test executable; empty when it is missing.
 std::vector<std::uint8_t> ResourceBytes(LPCWSTR name, LPCWSTR type);
 
-// The template, or nothing when the bytes are not a well-formed DLGTEMPLATEEX.
+// The template, or nothing when the bytes are no well-formed DLGTEMPLATEEX.
 std::optional<DialogTemplate> DecodeDialogTemplateEx(const std::vector<std::uint8_t>& bytes);

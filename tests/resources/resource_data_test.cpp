@@ -10,19 +10,13 @@
 
 namespace {
 
-std::string AsText(const std::vector<std::uint8_t>& bytes) {
-    return {bytes.begin(), bytes.end()};
-}
-
-TEST(StringTable, AboutEntryLoads) {
+TEST(SmallResources, AboutStringManifestAndAboutLayout) {
     wchar_t text[64] = {};
     int length = LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 64);
     EXPECT_EQ(std::wstring(text, length), L"&About Tallyvane...");
-}
 
-TEST(Manifest, AsksForCommonControls6AsInvokerAndDpiAware) {
-    std::string manifest = AsText(ResourceBytes(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)));
-    ASSERT_FALSE(manifest.empty());
+    auto bytes = ResourceBytes(MAKEINTRESOURCEW(1), RT_MANIFEST);
+    std::string manifest(bytes.begin(), bytes.end());
     for (const char* part : {
              R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
              R"(processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*")",
@@ -31,11 +25,10 @@ TEST(Manifest, AsksForCommonControls6AsInvokerAndDpiAware) {
          }) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
-}
 
-TEST(AboutBoxLayout, IsTwoZeroBytes) {
-    auto layout = ResourceBytes(MAKEINTRESOURCEW(IDD_ABOUTBOX), L"AFX_DIALOG_LAYOUT");
-    EXPECT_EQ(layout, (std::vector<std::uint8_t>{0, 0}));
+    EXPECT_EQ(ResourceBytes(MAKEINTRESOURCEW(IDD_ABOUTBOX), L"AFX_DIALOG_LAYOUT"),
+              (std::vector<std::uint8_t>{0, 0}));
+    EXPECT_EQ(sizeof(TALLYVANE_MAKER_URL) - 1, std::size_t{TALLYVANE_MAKER_URL_LENGTH});
 }
 
 TEST(MainDialogInitData, HoldsButtonThenLinkProperties) {
@@ -43,32 +36,24 @@ TEST(MainDialogInitData, HoldsButtonThenLinkProperties) {
     auto records = ParseDialogInitRecords(bytes.data(), bytes.size());
     ASSERT_TRUE(records.has_value());
     ASSERT_EQ(records->size(), 2u);
-
-    const DialogInitRecord& button = (*records)[0];
-    EXPECT_EQ(button.controlId, IDC_CALCULATE);
-    EXPECT_EQ(button.message, DLGINIT_SETPROPERTIES);
-    EXPECT_EQ(button.text, "<MFCButton_Style>4</MFCButton_Style>"
-                           "<MFCButton_Autosize>FALSE</MFCButton_Autosize>"
-                           "<MFCButton_Tooltip></MFCButton_Tooltip>"
-                           "<MFCButton_FullTextTool>TRUE</MFCButton_FullTextTool>"
-                           "<MFCButton_CursorType>11</MFCButton_CursorType>"
-                           "<MFCButton_ImageType>10</MFCButton_ImageType>"
-                           "<MFCButton_ImageID>129</MFCButton_ImageID>"
-                           "<MFCButton_Image>IDB_BITMAP1</MFCButton_Image>"
-                           "<MFCButton_ImageOnTop>FALSE</MFCButton_ImageOnTop>"
-                           "<MFCButton_ImageOnRight>FALSE</MFCButton_ImageOnRight>");
-
-    const DialogInitRecord& link = (*records)[1];
-    EXPECT_EQ(link.controlId, IDC_LINK);
-    EXPECT_EQ(link.message, DLGINIT_SETPROPERTIES);
-    EXPECT_EQ(link.text, "<MFCLink_Url>" TALLYVANE_MAKER_URL "</MFCLink_Url>"
-                         "<MFCLink_UrlPrefix></MFCLink_UrlPrefix>"
-                         "<MFCLink_Tooltip></MFCLink_Tooltip>"
-                         "<MFCLink_FullTextTooltip>FALSE</MFCLink_FullTextTooltip>");
-}
-
-TEST(MakerUrl, LengthConstantMatchesTheAddress) {
-    EXPECT_EQ(sizeof(TALLYVANE_MAKER_URL) - 1, std::size_t{TALLYVANE_MAKER_URL_LENGTH});
+    EXPECT_EQ((*records)[0].controlId, IDC_CALCULATE);
+    EXPECT_EQ((*records)[0].message, DLGINIT_SETPROPERTIES);
+    EXPECT_EQ((*records)[0].text, "<MFCButton_Style>4</MFCButton_Style>"
+                                  "<MFCButton_Autosize>FALSE</MFCButton_Autosize>"
+                                  "<MFCButton_Tooltip></MFCButton_Tooltip>"
+                                  "<MFCButton_FullTextTool>TRUE</MFCButton_FullTextTool>"
+                                  "<MFCButton_CursorType>11</MFCButton_CursorType>"
+                                  "<MFCButton_ImageType>10</MFCButton_ImageType>"
+                                  "<MFCButton_ImageID>129</MFCButton_ImageID>"
+                                  "<MFCButton_Image>IDB_BITMAP1</MFCButton_Image>"
+                                  "<MFCButton_ImageOnTop>FALSE</MFCButton_ImageOnTop>"
+                                  "<MFCButton_ImageOnRight>FALSE</MFCButton_ImageOnRight>");
+    EXPECT_EQ((*records)[1].controlId, IDC_LINK);
+    EXPECT_EQ((*records)[1].message, DLGINIT_SETPROPERTIES);
+    EXPECT_EQ((*records)[1].text, "<MFCLink_Url>" TALLYVANE_MAKER_URL "</MFCLink_Url>"
+                                  "<MFCLink_UrlPrefix></MFCLink_UrlPrefix>"
+                                  "<MFCLink_Tooltip></MFCLink_Tooltip>"
+                                  "<MFCLink_FullTextTooltip>FALSE</MFCLink_FullTextTooltip>");
 }
 
 } // namespace

@@ -17,87 +17,57 @@ struct GroupIconEntry {
 };
 #pragma pack(pop)
 
-constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
-std::vector<GroupIconEntry> GroupEntries() {
-    auto group = ResourceBytes(MAKEINTRESOURCEW(IDR_MAINFRAME), MAKEINTRESOURCEW(14));
-    if (group.size() < 6)
-        return {};
-    WORD count = 0;
-    std::memcpy(&count, group.data() + 4, sizeof count);
-    std::vector<GroupIconEntry> entries(count);
-    if (group.size() < 6 + count * sizeof(GroupIconEntry))
-        return {};
-    std::memcpy(entries.data(), group.data() + 6, count * sizeof(GroupIconEntry));
-    return entries;
+template <typename T> T At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    T value{};
+    if (offset + sizeof value <= bytes.size())
+        std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
 }
 
-std::uint32_t BigEndian32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
+std::uint32_t BigEndian32(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4 && offset + i < bytes.size(); ++i)
+        value = value << 8 | bytes[offset + i];
+    return value;
 }
 
-void ExpectBitmapImage(const std::vector<std::uint8_t>& image, int size) {
-    ASSERT_GE(image.size(), sizeof(BITMAPINFOHEADER));
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, image.data(), sizeof header);
+void ExpectIconImage(const std::vector<std::uint8_t>& image, int size) {
+    if (size == 256) { // stored as PNG: signature, then the IHDR chunk with the size
+        EXPECT_EQ(At<std::uint64_t>(image, 0), 0x0A1A0A0D474E5089ull);
+        EXPECT_EQ(std::string(image.begin() + 12, image.begin() + 16), "IHDR");
+        EXPECT_EQ(BigEndian32(image, 16), 256u);
+        EXPECT_EQ(BigEndian32(image, 20), 256u);
+        return;
+    }
+    auto header = At<BITMAPINFOHEADER>(image, 0);
     EXPECT_EQ(header.biWidth, size);
     EXPECT_EQ(header.biHeight, 2 * size); // colour rows, then the mask rows
     EXPECT_EQ(header.biBitCount, 32);
-    EXPECT_EQ(header.biCompression, DWORD(BI_RGB));
     std::size_t maskStride = ((size + 31) / 32) * 4;
     EXPECT_EQ(image.size(), sizeof header + std::size_t(size) * size * 4 + maskStride * size);
 }
 
-void ExpectPngImage(const std::vector<std::uint8_t>& image, int size) {
-    ASSERT_GE(image.size(), 24u);
-    EXPECT_EQ(std::memcmp(image.data(), kPngSignature, 8), 0);
-    EXPECT_EQ(std::memcmp(image.data() + 12, "IHDR", 4), 0);
-    EXPECT_EQ(BigEndian32(image.data() + 16), std::uint32_t(size));
-    EXPECT_EQ(BigEndian32(image.data() + 20), std::uint32_t(size));
-}
-
-TEST(ApplicationIcon, GroupHoldsSevenSizesAt32Bits) {
-    std::vector<GroupIconEntry> entries = GroupEntries();
+TEST(ApplicationIcon, HoldsSevenSizesAt32BitsThe256OneAsPng) {
+    auto group = ResourceBytes(MAKEINTRESOURCEW(IDR_MAINFRAME), RT_GROUP_ICON);
+    WORD count = At<WORD>(group, 4);
     std::vector<int> sizes;
-    for (const GroupIconEntry& entry : entries) {
+    for (WORD i = 0; i < count; ++i) {
+        auto entry = At<GroupIconEntry>(group, 6 + i * sizeof(GroupIconEntry));
         int size = entry.width == 0 ? 256 : entry.width;
         SCOPED_TRACE(size);
         sizes.push_back(size);
         EXPECT_EQ(entry.height, entry.width);
         EXPECT_EQ(entry.bitCount, 32);
-        EXPECT_EQ(entry.planes, 1);
-        auto image = ResourceBytes(MAKEINTRESOURCEW(entry.id), MAKEINTRESOURCEW(3));
+        auto image = ResourceBytes(MAKEINTRESOURCEW(entry.id), RT_ICON);
         EXPECT_EQ(image.size(), entry.bytes);
-        if (size == 256)
-            ExpectPngImage(image, size);
-        else
-            ExpectBitmapImage(image, size);
+        ExpectIconImage(image, size);
     }
     EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
 }
 
-TEST(ApplicationIcon, LoadsAtTheSystemSizes) {
-    for (int size : {16, 32, 48}) {
-        auto icon = static_cast<HICON>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, size, size, 0));
-        ASSERT_NE(icon, nullptr) << size;
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(icon, &info));
-        BITMAP colour{};
-        GetObjectW(info.hbmColor, sizeof colour, &colour);
-        EXPECT_EQ(colour.bmWidth, size);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(icon);
-    }
-}
-
 TEST(ButtonBitmap, Is24By24At24Bits) {
-    auto bitmap = ResourceBytes(MAKEINTRESOURCEW(IDB_BITMAP1), MAKEINTRESOURCEW(2));
-    ASSERT_GE(bitmap.size(), sizeof(BITMAPINFOHEADER));
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, bitmap.data(), sizeof header);
-    EXPECT_EQ(header.biSize, sizeof header);
+    auto bitmap = ResourceBytes(MAKEINTRESOURCEW(IDB_BITMAP1), RT_BITMAP);
+    auto header = At<BITMAPINFOHEADER>(bitmap, 0);
     EXPECT_EQ(header.biWidth, 24);
     EXPECT_EQ(header.biHeight, 24);
     EXPECT_EQ(header.biBitCount, 24);

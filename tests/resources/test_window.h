@@ -23,7 +23,6 @@ public:
 
     // BN_CLICKED notifications the dialog received from control id.
     int Clicks(int id) const;
-    const std::vector<Command>& Commands() const { return commands_; }
 
 private:
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
