@@ -71,6 +71,7 @@ protected:                                                                      
     { 0, 0, 0, 0, nullptr }                                                                        \
     }                                                                                              \
     ;                                                                                              \
+    static_assert(sizeof(ThisClass) > 0, "an empty table still names its class");                  \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
     return &messageMap;                                                                            \
     }

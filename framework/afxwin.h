@@ -17,3 +17,7 @@
 #include "afxcmdtarget.h"
 #include "afxmsgmap.h"
 #include "afxwnd.h"
+#include "afxctrls.h"
+#include "afxdlg.h"
+#include "afxapp.h"
+#include "afxpump.h"

@@ -1,6 +1,8 @@
 // Window objects and their handles.
 #include "wndstate.h"
 
+#include "afxapp.h"
+
 HWND CWnd::GetSafeHwnd() const noexcept {
     // Hide `this` from the optimiser: callers may ask through a null pointer.
     const CWnd* self = this;
@@ -37,6 +39,8 @@ HWND CWnd::Detach() {
 }
 
 CWnd::~CWnd() {
+    if (CWinApp* pApp = AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd == this)
+        pApp->m_pMainWnd = nullptr; // no dangling main window after the object
     if (m_hWnd == nullptr || FromHandlePermanent(m_hWnd) != this)
         return;
     // Only this class's handlers run now; derived parts are already gone.

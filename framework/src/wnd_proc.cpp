@@ -2,6 +2,8 @@
 // processing it falls back on.
 #include "wndstate.h"
 
+#include "afxapp.h"
+
 namespace {
 
 // Keeps the thread's current message and temporary-map lock for one dispatch.
@@ -89,6 +91,11 @@ void CWnd::FinishNcDestroy() {
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;
     AfxWndState().superProcs.erase(hWnd);
+    // The main window gone, the application's message loop ends.
+    if (CWinApp* pApp = AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd == this) {
+        ::PostQuitMessage(0);
+        pApp->m_pMainWnd = nullptr;
+    }
     Detach();
     PostNcDestroy();
 }
