@@ -24,5 +24,5 @@
 
 // The maker's web address: the link's text and the page it opens. The resource
 // compiler cannot measure a string, so its length travels with it.
-#define TALLYVANE_MAKER_URL "https://www.quillmarsh.example/tallyvane"
-#define TALLYVANE_MAKER_URL_LENGTH 40
+#define TALLYVANE_MAKER_URL "https://quillmarsh.example"
+#define TALLYVANE_MAKER_URL_LENGTH 26

@@ -1,4 +1,5 @@
 #include "mfcctrls/link_state.h"
+#include "mfcctrls/mfclink.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void PaintLink(HWND link, HDC dc, const LinkState& state) {
     std::wstring text = LinkText(link);
     HGDIOBJ oldFont = SelectObject(dc, state.underlined);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(IsWindowEnabled(link) ? COLOR_HOTLIGHT : COLOR_GRAYTEXT));
+    SetTextColor(dc, IsWindowEnabled(link) ? kMfcLinkColour : GetSysColor(COLOR_GRAYTEXT));
     RECT textRect = client;
     DrawTextW(dc, text.c_str(), int(text.size()), &textRect, kTextFormat);
 

@@ -8,6 +8,9 @@
 
 inline constexpr wchar_t kMfcLinkClass[] = L"MfcLink";
 
+// The colour of an enabled link's text; a disabled one is drawn in COLOR_GRAYTEXT.
+inline constexpr COLORREF kMfcLinkColour = RGB(0, 0, 255);
+
 // Copies the address the link opens into the buffer at lParam, which holds wParam
 // characters, truncated to fit and NUL-terminated; lParam may be null. Returns the
 // address's full length in characters.
