@@ -1,7 +1,7 @@
 // The application object and the program's entry point.
 //
 // Executables define one global object of a CWinApp-derived class and link with
-// -municode (the library's interface adds it): the framework's wWinMain calls the
+// -municode: the framework's wWinMain calls the
 // object's InitInstance, then Run() unless InitInstance returned FALSE.
 #pragma once
 

@@ -1,0 +1,83 @@
+// The application object and the entry point's sequence.
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class TestApp : public CWinApp {
+public:
+    explicit TestApp(BOOL initResult, LPCTSTR name = nullptr)
+        : CWinApp(name), m_initResult(initResult) {}
+    std::vector<std::string> calls;
+    BOOL m_initResult;
+
+    BOOL InitInstance() override {
+        calls.push_back("init");
+        CWinApp::InitInstance();
+        if (m_initResult)
+            ::PostQuitMessage(17); // Run() ends with WM_QUIT's code
+        return m_initResult;
+    }
+    int ExitInstance() override {
+        calls.push_back("exit");
+        return m_initResult ? CWinApp::ExitInstance() : 3;
+    }
+    int Run() override {
+        calls.push_back("run");
+        return CWinApp::Run();
+    }
+};
+
+TEST(AppTest, InitInstanceFalseEndsWithExitInstancesCode) {
+    TestApp app(FALSE);
+    EXPECT_EQ(AfxGetApp(), &app);
+    EXPECT_EQ(AfxWinMain(::GetModuleHandleW(nullptr), nullptr, const_cast<LPWSTR>(L""), SW_SHOW),
+              3);
+    EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "exit"}));
+    EXPECT_EQ(app.m_hInstance, ::GetModuleHandleW(nullptr));
+}
+
+TEST(AppTest, InitInstanceTrueRunsTheLoopUntilQuit) {
+    TestApp app(TRUE, L"Calc");
+    EXPECT_EQ(AfxWinMain(::GetModuleHandleW(nullptr), nullptr, const_cast<LPWSTR>(L""), SW_SHOW),
+              17);
+    EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "run", "exit"}));
+}
+
+TEST(AppTest, NamesAndRegistryKey) {
+    {
+        TestApp unnamed(FALSE);
+        AfxWinMain(::GetModuleHandleW(nullptr), nullptr, const_cast<LPWSTR>(L""), SW_SHOW);
+        EXPECT_STREQ(unnamed.m_pszAppName, L"framework_window_tests");
+        unnamed.SetRegistryKey(L"Quillmarsh");
+        EXPECT_STREQ(unnamed.m_pszRegistryKey, L"Quillmarsh");
+        EXPECT_STREQ(unnamed.m_pszProfileName, L"framework_window_tests");
+    }
+    EXPECT_EQ(AfxGetApp(), nullptr);
+    TestApp named(FALSE, L"Tallyvane");
+    EXPECT_STREQ(named.m_pszAppName, L"Tallyvane");
+}
+
+TEST(AppTest, MainWindowLoopEndsWhenTheMainWindowIsDestroyed) {
+    TestApp app(TRUE); // its ExitInstance hands on the WM_QUIT code
+    auto* wnd = new TopWindow;
+    app.m_pMainWnd = wnd;
+    EXPECT_EQ(AfxGetMainWnd(), wnd);
+    wnd->PostMessage(WM_CLOSE); // the default closing destroys the window
+    EXPECT_EQ(app.CWinApp::Run(), 0);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    delete wnd;
+}
+
+TEST(AppTest, ShellManagerAndControlContainerAreHarmless) {
+    AfxEnableControlContainer();
+    auto* shell = new CShellManager;
+    delete shell;
+    SUCCEED();
+}
+
+} // namespace
