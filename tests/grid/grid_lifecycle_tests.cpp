@@ -90,6 +90,17 @@ TEST_F(GridMeasureTest, RowsOfSeveralLinesAreMeasuredTaller) {
     EXPECT_EQ(ItemHeight(ListHwnd(), 0), 2 * m_grid.m_nLineHeight + 4);
 }
 
+TEST_F(GridMeasureTest, SystemFontChangeMeasuresAgain) {
+    AddColumns(1);
+    AddRows(2);
+    ASSERT_EQ(ItemHeight(ListHwnd(), 1), m_grid.m_nLineHeight + 4);
+
+    // A new row height can only come from a fresh measurement.
+    m_grid.m_nLinesPerRow = 3;
+    ::SendMessageW(ListHwnd(), WM_FONTCHANGE, 0, 0);
+    EXPECT_EQ(ItemHeight(ListHwnd(), 1), 3 * m_grid.m_nLineHeight + 4);
+}
+
 TEST_F(GridMeasureTest, FontChangeScrollsBackToTheFirstRow) {
     AddColumns(2);
     AddRows(40);

@@ -140,11 +140,12 @@ TEST_F(GridTreeTest, NavigationBelowTheTopLevel) {
     EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_NEXTVISIBLE), hB);
     EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_NEXTVISIBLE), hA1);
 
-    // Nearest ancestor whose children are shown.
+    // Climbs while the parent's children are hidden.
     EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_VISIBLEANCESTOR), hA2x);
     EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_VISIBLEANCESTOR), hA1);
     SetExpanded(hA, false);
-    EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_VISIBLEANCESTOR), hA);
+    EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_VISIBLEANCESTOR), hA);
+    EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_VISIBLEANCESTOR), hA);
 }
 
 TEST_F(GridTreeTest, ChildrenCountAsHiddenWhenCollapsedOrAbsent) {
