@@ -44,6 +44,9 @@ public:
     int m_nCmdShow = SW_SHOWNORMAL;
     DWORD m_dwRestartManagerSupportFlags = 0;
 
+    // TRUE while Run() pumps the application's messages.
+    BOOL IsRunning() const { return m_bRunning; }
+
     // Start-up data from the entry point (module, command line, show state).
     void InitFromEntryPoint(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow);
 
@@ -53,6 +56,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    BOOL m_bRunning = FALSE;
     CString m_strAppName;
     CString m_strRegistryKey;
     CString m_strProfileName;

@@ -54,13 +54,16 @@ int CWinApp::ExitInstance() {
 }
 
 int CWinApp::Run() {
+    m_bRunning = TRUE;
     for (;;) {
         if (!::PeekMessageW(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE))
             AfxDeleteTempMaps();
         CWnd* pMainWnd = m_pMainWnd;
         if (!AfxPumpMessage(pMainWnd ? pMainWnd->m_hWnd : nullptr, &m_msgCur))
-            return ExitInstance();
+            break;
     }
+    m_bRunning = FALSE;
+    return ExitInstance();
 }
 
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey) {

@@ -91,9 +91,11 @@ void CWnd::FinishNcDestroy() {
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;
     AfxWndState().superProcs.erase(hWnd);
-    // The main window gone, the application's message loop ends.
+    // The main window gone, the application's message loop ends. Outside that loop
+    // (a dialog run from InitInstance) a WM_QUIT would only end the next modal loop.
     if (CWinApp* pApp = AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd == this) {
-        ::PostQuitMessage(0);
+        if (pApp->IsRunning())
+            ::PostQuitMessage(0);
         pApp->m_pMainWnd = nullptr;
     }
     Detach();

@@ -81,3 +81,20 @@ TEST(AppTest, ShellManagerAndControlContainerAreHarmless) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(AppTest, MainDialogClosedOutsideTheLoopLeavesNoQuitBehind) {
+    // A dialog-based program runs its main dialog from InitInstance; a second modal
+    // dialog afterwards must still run.
+    TestApp app(FALSE);
+    CWnd first;
+    ASSERT_TRUE(first.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    app.m_pMainWnd = &first;
+    first.DestroyWindow();
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+} // namespace

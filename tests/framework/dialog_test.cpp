@@ -250,6 +250,42 @@ TEST_F(ModalTest, OwnerIsDisabledWhileRunningAndEnabledAfter) {
     EXPECT_TRUE(owner.IsWindowEnabled());
 }
 
+// Records where the focus is once the dialog runs.
+class FocusProbe : public TestDialog {
+public:
+    int focusIdAtRun = -1;
+    BOOL initResult = TRUE;
+
+protected:
+    BOOL OnInitDialog() override {
+        TestDialog::OnInitDialog();
+        PostMessage(WM_APP + 40);
+        if (!initResult)
+            GetDlgItem(IDOK)->SetFocus();
+        return initResult;
+    }
+    afx_msg LRESULT OnProbe(WPARAM, LPARAM) {
+        focusIdAtRun = ::GetDlgCtrlID(::GetFocus()); // while the controls still exist
+        EndDialog(IDOK);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FocusProbe, TestDialog)
+ON_MESSAGE(WM_APP + 40, &FocusProbe::OnProbe)
+END_MESSAGE_MAP()
+
+TEST_F(ModalTest, InitialisationResultDecidesTheFirstFocus) {
+    FocusProbe firstTabStop;
+    EXPECT_EQ(firstTabStop.DoModal(), IDOK);
+    EXPECT_EQ(firstTabStop.focusIdAtRun, IDC_NAME);
+    FocusProbe ownChoice;
+    ownChoice.initResult = FALSE;
+    EXPECT_EQ(ownChoice.DoModal(), IDOK);
+    EXPECT_EQ(ownChoice.focusIdAtRun, IDOK);
+}
+
 TEST_F(ModalTest, EndDialogDuringInitialisationSkipsTheLoop) {
     class Quick : public TestDialog {
     protected:

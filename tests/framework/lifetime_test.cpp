@@ -37,6 +37,7 @@ TEST(LifetimeTest, DestroyWindowOfASelfDeletingObject) {
 }
 
 TEST(LifetimeTest, TemporaryObjectsForHandlesWithoutOne) {
+    AfxDeleteTempMaps(); // start from none
     TopWindow parent;
     HWND plain = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd,
                                    reinterpret_cast<HMENU>(42), nullptr, nullptr);
