@@ -73,13 +73,6 @@ TEST(AppTest, MainWindowLoopEndsWhenTheMainWindowIsDestroyed) {
     delete wnd;
 }
 
-TEST(AppTest, ShellManagerAndControlContainerAreHarmless) {
-    AfxEnableControlContainer();
-    auto* shell = new CShellManager;
-    delete shell;
-    SUCCEED();
-}
-
 } // namespace
 
 namespace {

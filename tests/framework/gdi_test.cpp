@@ -1,4 +1,4 @@
-// Drawing wrappers on a memory DC, GDI object ownership, menus and list controls.
+// Drawing wrappers on a memory DC, GDI object ownership, menus and the list control.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -167,26 +167,6 @@ TEST(ListCtrlTest, ItemsColumnsAndData) {
     EXPECT_EQ(list.GetItemData(0), 0x5678u);
     EXPECT_TRUE(list.DeleteAllItems());
     EXPECT_EQ(list.GetItemCount(), 0);
-}
-
-TEST(ComboBoxTest, StringsDataAndSelection) {
-    TopWindow parent;
-    CComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(0, 0, 100, 120),
-                             &parent, 502));
-    EXPECT_EQ(combo.AddString(L"Low"), 0);
-    EXPECT_EQ(combo.AddString(L"High"), 1);
-    combo.SetItemData(1, 99);
-    EXPECT_EQ(combo.GetItemData(1), 99u);
-    EXPECT_EQ(combo.GetCount(), 2);
-    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
-    combo.SetCurSel(1);
-    EXPECT_EQ(combo.GetCurSel(), 1);
-    CString text;
-    combo.GetLBText(1, text);
-    EXPECT_EQ(text, L"High");
-    combo.GetLBText(5, text);
-    EXPECT_TRUE(text.IsEmpty());
 }
 
 } // namespace
