@@ -8,39 +8,36 @@
 
 #include "flistctrl.h"
 
-// Counts the owner-draw requests the list view makes, so tests can see repaints.
+using Rows = std::vector<POSITION>;
+
+// Records the items the list view asks to be drawn.
 class CCountingGrid : public CFListCtrl {
 public:
-    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
-    std::vector<int> m_DrawnItems;
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override { m_Drawn.push_back(lpDIS->itemID); }
+    std::vector<UINT> m_Drawn;
 };
 
 class GridTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Style of the list view SetUp creates.
     virtual DWORD ListStyle() const { return LVS_REPORT; }
-
-    // Creates the parent and a list view with the given styles, attaches the grid.
-    void CreateWindows(DWORD dwListStyle, int nWidth = 300, int nHeight = 200);
     void DestroyWindows();
 
-    HWND ListHwnd() const { return m_grid.GetSafeHwnd(); }
-    int ListItemCount() const;
-    POSITION ListItemRow(int nItem) const;
+    HWND List() const { return m_grid.GetSafeHwnd(); }
+    LRESULT ListSend(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageW(List(), nMsg, wParam, lParam);
+    }
+    Rows ListRows() const; // item data of every list-view item, in order
 
-    void AddColumns(int nCount, int nProfile = -1);
-    std::vector<POSITION> AddRows(int nCount);
-
-    // Links a new child row under hParent the way the tree operations do, then asks
-    // the grid to show it; the grid decides whether it appears.
-    POSITION AddChildRow(POSITION hParent, LPCWSTR pszText);
-    // Expands or collapses a row by hand: the flag, then the children's list items.
+    void AddColumns(int nCount);
+    Rows AddRows(int nCount);
+    // Links a child record as the tree operations do; the grid decides if it shows.
+    POSITION AddChildRow(POSITION hParent);
+    // Sets the expansion flag and shows or hides the children, as expanding does.
     void SetExpanded(POSITION hRow, bool bExpanded);
+    int Index(POSITION hRow) { return m_grid.GetRowRecord(hRow)->m_nListIndex; }
 
-    // The rows that should be shown, in display order, from the records alone.
-    std::vector<POSITION> ExpectedShownRows();
     // Record invariants, and the list view mirroring exactly the shown rows.
     void CheckConsistency();
 

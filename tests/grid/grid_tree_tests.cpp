@@ -1,160 +1,133 @@
-// The row tree mirrored into list-view items: showing, hiding and renumbering rows,
-// and navigation below the top level. Child rows are linked by hand here; the grid's
-// own operations decide what is shown.
+// Row-tree navigation and the mirroring of shown rows into list-view items. Child rows
+// are linked by hand here; the grid's own ShowRow decides what appears.
 #include "grid_fixture.h"
 
 namespace {
 
-// Top-level A, B, C; A has children A1 and A2, A1 has A1a, A2 has A2x.
+using GridFlatTest = GridTest;
+
+TEST_F(GridFlatTest, NavigationAmongTopLevelRows) {
+    AddColumns(1);
+    const Rows rows = AddRows(3);
+    const POSITION hHidden = AddChildRow(rows[1]);
+
+    EXPECT_EQ(m_grid.GetNextItem(rows[0], FLGN_PARENT), FL_ROOT);
+    EXPECT_EQ(m_grid.GetNextItem(rows[0], FLGN_PREVIOUSVISIBLE), nullptr);
+    EXPECT_EQ(m_grid.GetNextItem(rows[1], FLGN_PREVIOUSVISIBLE), rows[0]);
+    EXPECT_EQ(m_grid.GetNextItem(rows[1], FLGN_NEXT), rows[2]);
+    EXPECT_EQ(m_grid.GetNextItem(rows[1], FLGN_NEXTVISIBLE), rows[2]);
+    EXPECT_EQ(m_grid.GetNextItem(rows[2], FLGN_NEXTVISIBLE), nullptr);
+    EXPECT_EQ(m_grid.GetNextItem(rows[2], FLGN_TOPLEVEL), rows[2]);
+    EXPECT_EQ(m_grid.GetNextItem(rows[1], FLGN_LASTCHILD), hHidden);
+    // A row that is not shown continues at the first shown row.
+    EXPECT_EQ(m_grid.GetNextItem(hHidden, FLGN_NEXTVISIBLE), rows[0]);
+    for (UINT nCode : {300u, 310u, 313u})
+        EXPECT_EQ(m_grid.GetNextItem(rows[1], nCode), nullptr) << nCode;
+
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_CHILD), rows[0]);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTCHILD), rows[2]);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_PARENT), nullptr);
+}
+
+TEST_F(GridFlatTest, PageRowsFollowTheListView) {
+    AddColumns(1);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), nullptr);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), nullptr);
+    Rows rows = AddRows(3);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), rows[0]);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), rows[2]); // shorter than a page
+
+    const Rows more = AddRows(37);
+    rows.insert(rows.end(), more.begin(), more.end());
+    ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
+    const int nTop = int(ListSend(LVM_GETTOPINDEX));
+    const int nPage = int(ListSend(LVM_GETCOUNTPERPAGE));
+    ASSERT_GT(nTop, 0);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), rows[nTop]);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), rows[std::min(nTop + nPage, 39)]);
+}
+
+// Top-level A, B, C; A has children A1 and A2, A1 has A1a, A2 has A2x; all collapsed.
 class GridTreeTest : public GridTest {
 protected:
     void SetUp() override {
         GridTest::SetUp();
         AddColumns(2);
-        hA = m_grid.InsertItem(L"A", -1, -1);
-        hB = m_grid.InsertItem(L"B", -1, -1);
-        hC = m_grid.InsertItem(L"C", -1, -1);
-        hA1 = AddChildRow(hA, L"A1");
-        hA2 = AddChildRow(hA, L"A2");
-        hA1a = AddChildRow(hA1, L"A1a");
-        hA2x = AddChildRow(hA2, L"A2x");
+        const Rows top = AddRows(3);
+        hA = top[0], hB = top[1], hC = top[2];
+        hA1 = AddChildRow(hA), hA2 = AddChildRow(hA);
+        hA1a = AddChildRow(hA1), hA2x = AddChildRow(hA2);
     }
-    std::vector<POSITION> Shown() {
-        std::vector<POSITION> rows;
-        for (int i = 0; i < ListItemCount(); i++)
-            rows.push_back(ListItemRow(i));
-        return rows;
-    }
-    int Index(POSITION hRow) { return m_grid.GetRowRecord(hRow)->m_nListIndex; }
-
-    POSITION hA = nullptr, hB = nullptr, hC = nullptr;
-    POSITION hA1 = nullptr, hA2 = nullptr, hA1a = nullptr, hA2x = nullptr;
+    POSITION hA, hB, hC, hA1, hA2, hA1a, hA2x;
 };
 
-using Rows = std::vector<POSITION>;
-
-TEST_F(GridTreeTest, ChildrenOfACollapsedRowStayHidden) {
-    EXPECT_EQ(Shown(), (Rows{hA, hB, hC}));
-    for (POSITION hRow : {hA1, hA2, hA1a, hA2x})
-        EXPECT_EQ(Index(hRow), -1);
+TEST_F(GridTreeTest, ChildrenShowOnlyUnderShownExpandedParents) {
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
     EXPECT_EQ(m_grid.GetRowCount(), 3);
-    EXPECT_EQ(m_grid.GetRowAt(2), hC);
+    SetExpanded(hA1, true); // A still collapsed: only the flag changes
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+    m_grid.ShowRow(hA1a, TRUE); // parent not shown
+    m_grid.ShowRow(hA2x, TRUE); // parent collapsed
+    m_grid.ShowRow(FL_ROOT, FALSE);
+    EXPECT_GRID_CONSISTENT();
+
+    SetExpanded(hA, true); // brings A1's expanded subtree along
+    EXPECT_EQ(ListRows(), (Rows{hA, hA1, hA1a, hA2, hB, hC}));
     EXPECT_GRID_CONSISTENT();
 }
 
-TEST_F(GridTreeTest, ExpandingShowsChildrenInPlaceAndRenumbersTheRest) {
+TEST_F(GridTreeTest, HidingRemovesTheShownSubtreeAndRenumbersBelow) {
     SetExpanded(hA, true);
-    EXPECT_EQ(Shown(), (Rows{hA, hA1, hA2, hB, hC}));
-    EXPECT_EQ(Index(hC), 4);
-    EXPECT_GRID_CONSISTENT();
-
     SetExpanded(hA2, true);
-    EXPECT_EQ(Shown(), (Rows{hA, hA1, hA2, hA2x, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-
-    SetExpanded(hA1, true);
-    EXPECT_EQ(Shown(), (Rows{hA, hA1, hA1a, hA2, hA2x, hB, hC}));
-    EXPECT_EQ(Index(hB), 5);
-    EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridTreeTest, ExpandedSubtreeUnderACollapsedRowAppearsWithIt) {
-    SetExpanded(hA1, true); // only the flag: A is collapsed
-    EXPECT_EQ(Shown(), (Rows{hA, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-
-    SetExpanded(hA, true);
-    EXPECT_EQ(Shown(), (Rows{hA, hA1, hA1a, hA2, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridTreeTest, HidingARowRemovesItsWholeShownSubtree) {
-    SetExpanded(hA, true);
-    SetExpanded(hA1, true);
-    SetExpanded(hA2, true);
-
     m_grid.ShowRow(hA, FALSE);
-    EXPECT_EQ(Shown(), (Rows{hB, hC}));
-    for (POSITION hRow : {hA, hA1, hA2, hA1a, hA2x})
-        EXPECT_EQ(Index(hRow), -1);
+    EXPECT_EQ(ListRows(), (Rows{hB, hC}));
+    EXPECT_EQ(Index(hA2x), -1);
     EXPECT_EQ(Index(hB), 0);
     EXPECT_EQ(Index(hC), 1);
 
-    // Shown again, it takes its place first and brings its expanded subtree along.
     m_grid.ShowRow(hA, TRUE);
-    EXPECT_EQ(Shown(), (Rows{hA, hA1, hA1a, hA2, hA2x, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridTreeTest, CollapsingByHandHidesTheChildren) {
-    SetExpanded(hA, true);
-    SetExpanded(hA1, true);
+    EXPECT_EQ(ListRows(), (Rows{hA, hA1, hA2, hA2x, hB, hC}));
     SetExpanded(hA, false);
-    EXPECT_EQ(Shown(), (Rows{hA, hB, hC}));
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
     EXPECT_GRID_CONSISTENT();
 }
 
-TEST_F(GridTreeTest, ShowingIsRefusedUnderAHiddenOrCollapsedParent) {
-    m_grid.ShowRow(hA1, TRUE);  // parent collapsed
-    m_grid.ShowRow(hA1a, TRUE); // parent hidden
-    m_grid.ShowRow(nullptr, TRUE);
-    m_grid.ShowRow(FL_ROOT, TRUE);
-    m_grid.ShowRow(nullptr, FALSE);
-    m_grid.ShowRow(FL_ROOT, FALSE);
-    m_grid.ShowRow(hA2x, FALSE); // not shown: nothing to remove
-    EXPECT_EQ(Shown(), (Rows{hA, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridTreeTest, NewChildOfAnExpandedRowIsShownAfterItsSiblings) {
+TEST_F(GridTreeTest, NewChildOfAnExpandedRowShowsBelowItsShownSiblings) {
     SetExpanded(hA, true);
     SetExpanded(hA2, true);
-    const POSITION hA3 = AddChildRow(hA, L"A3");
-    EXPECT_EQ(Shown(), (Rows{hA, hA1, hA2, hA2x, hA3, hB, hC}));
-
-    // B expanded while childless: its first child shows right below it.
+    const POSITION hA3 = AddChildRow(hA);
     m_grid.GetRowRecord(hB)->m_bCollapsed = FALSE;
-    const POSITION hB1 = AddChildRow(hB, L"B1");
-    EXPECT_EQ(Shown(), (Rows{hA, hA1, hA2, hA2x, hA3, hB, hB1, hC}));
+    const POSITION hB1 = AddChildRow(hB);
+    EXPECT_EQ(ListRows(), (Rows{hA, hA1, hA2, hA2x, hA3, hB, hB1, hC}));
     EXPECT_GRID_CONSISTENT();
 }
 
 TEST_F(GridTreeTest, NavigationBelowTheTopLevel) {
     SetExpanded(hA, true);
     SetExpanded(hA2, true);
-
     EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_CHILD), hA1);
-    EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_LASTCHILD), hA2);
     EXPECT_EQ(m_grid.GetNextItem(hA1, FLGN_NEXT), hA2);
-    EXPECT_EQ(m_grid.GetNextItem(hA2, FLGN_NEXT), nullptr);
     EXPECT_EQ(m_grid.GetNextItem(hA2, FLGN_PREVIOUS), hA1);
-    EXPECT_EQ(m_grid.GetNextItem(hA1, FLGN_PREVIOUS), nullptr);
     EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_PARENT), hA2);
     EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_TOPLEVEL), hA);
-    EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_TOPLEVEL), hA);
-
-    // Previous shown row: the deepest last shown descendant, else the parent.
+    // Above a row: the deepest last shown descendant of its previous sibling, else its parent.
     EXPECT_EQ(m_grid.GetNextItem(hB, FLGN_PREVIOUSVISIBLE), hA2x);
-    EXPECT_EQ(m_grid.GetNextItem(hA2, FLGN_PREVIOUSVISIBLE), hA1); // A1 is collapsed
+    EXPECT_EQ(m_grid.GetNextItem(hA2, FLGN_PREVIOUSVISIBLE), hA1);
     EXPECT_EQ(m_grid.GetNextItem(hA1, FLGN_PREVIOUSVISIBLE), hA);
     EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_NEXTVISIBLE), hB);
-    EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_NEXTVISIBLE), hA1);
-
     // Climbs while the parent's children are hidden.
     EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_VISIBLEANCESTOR), hA2x);
     EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_VISIBLEANCESTOR), hA1);
     SetExpanded(hA, false);
     EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_VISIBLEANCESTOR), hA);
-    EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_VISIBLEANCESTOR), hA);
 }
 
 TEST_F(GridTreeTest, ChildrenCountAsHiddenWhenCollapsedOrAbsent) {
     EXPECT_FALSE(m_grid.AreChildrenHidden(nullptr));
     EXPECT_FALSE(m_grid.AreChildrenHidden(FL_ROOT));
-    EXPECT_TRUE(m_grid.AreChildrenHidden(hA)); // collapsed
-    EXPECT_TRUE(m_grid.AreChildrenHidden(hB)); // no children
+    EXPECT_TRUE(m_grid.AreChildrenHidden(hA));
     m_grid.GetRowRecord(hB)->m_bCollapsed = FALSE;
-    EXPECT_TRUE(m_grid.AreChildrenHidden(hB)); // expanded, still no children
+    EXPECT_TRUE(m_grid.AreChildrenHidden(hB)); // expanded but childless
     SetExpanded(hA, true);
     EXPECT_FALSE(m_grid.AreChildrenHidden(hA));
 }

@@ -1,0 +1,88 @@
+// Row height measured through the list view, and every record freed with the window.
+#include "grid_fixture.h"
+
+namespace {
+
+class GridMeasureTest : public GridTest {
+protected:
+    // Like the dialog template's list view: neither owner-drawn nor in report view.
+    DWORD ListStyle() const override { return LVS_ICON | LVS_EDITLABELS; }
+    void TearDown() override {
+        GridTest::TearDown();
+        ::DeleteObject(m_hFont);
+    }
+    int FontLineHeight() {
+        HDC hDC = ::GetDC(List());
+        HGDIOBJ hOld = ::SelectObject(hDC, HFONT(ListSend(WM_GETFONT)));
+        TEXTMETRICW tm = {};
+        ::GetTextMetricsW(hDC, &tm);
+        ::SelectObject(hDC, hOld);
+        ::ReleaseDC(List(), hDC);
+        return tm.tmHeight + tm.tmExternalLeading;
+    }
+    int ItemHeight(int nItem) {
+        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+        return ListSend(LVM_GETITEMRECT, nItem, LPARAM(&rc)) ? rc.bottom - rc.top : -1;
+    }
+    HFONT m_hFont = ::CreateFontW(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
+};
+
+TEST_F(GridMeasureTest, BecomingOwnerDrawnGetsTheGridMeasured) {
+    AddColumns(1);
+    AddRows(1);
+    EXPECT_GT(m_grid.m_nLineHeight, 0);
+    EXPECT_EQ(m_grid.m_nLineHeight, FontLineHeight());
+    EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
+}
+
+class GridOwnerDrawnMeasureTest : public GridMeasureTest {
+protected:
+    DWORD ListStyle() const override { return LVS_REPORT | LVS_OWNERDRAWFIXED; }
+};
+
+// The list view measured at creation, before the grid was attached to hear it.
+TEST_F(GridOwnerDrawnMeasureTest, GridAttachedAfterCreationIsMeasuredToo) {
+    AddColumns(1);
+    AddRows(1);
+    EXPECT_EQ(m_grid.m_nLineHeight, FontLineHeight());
+    EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
+}
+
+TEST_F(GridMeasureTest, NewFontIsMeasuredAfterScrollingBackToTheTop) {
+    AddColumns(1);
+    AddRows(40);
+    ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
+    ASSERT_GT(ListSend(LVM_GETTOPINDEX), 0);
+    const int nBefore = m_grid.m_nLineHeight;
+
+    ListSend(WM_SETFONT, WPARAM(m_hFont), TRUE);
+    EXPECT_EQ(HFONT(ListSend(WM_GETFONT)), m_hFont);
+    EXPECT_GT(m_grid.m_nLineHeight, nBefore);
+    EXPECT_EQ(m_grid.m_nLineHeight, FontLineHeight());
+    EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
+    EXPECT_EQ(ListSend(LVM_GETTOPINDEX), 0);
+    EXPECT_GRID_CONSISTENT();
+}
+
+TEST_F(GridMeasureTest, SystemFontChangeMeasuresAgain) {
+    AddColumns(1);
+    AddRows(2);
+    m_grid.m_nLinesPerRow = 3; // a new row height can only come from a fresh measurement
+    ListSend(WM_FONTCHANGE);
+    EXPECT_EQ(ItemHeight(1), 3 * m_grid.m_nLineHeight + 4);
+}
+
+using GridDestroyTest = GridTest;
+
+TEST_F(GridDestroyTest, DestroyingTheParentFreesEveryRowAndProfile) {
+    m_grid.AddProfile(FLPS_EDIT);
+    AddColumns(3);
+    AddChildRow(AddRows(10)[4]);
+    DestroyWindows();
+    EXPECT_EQ(m_grid.GetSafeHwnd(), nullptr);
+    EXPECT_TRUE(m_grid.m_Rows.IsEmpty());
+    EXPECT_TRUE(m_grid.m_RootRow.m_Children.IsEmpty());
+    EXPECT_EQ(m_grid.m_Profiles.GetSize(), 0);
+}
+
+} // namespace
