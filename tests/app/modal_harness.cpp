@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include <gtest/gtest.h>
+
 namespace {
 
 thread_local std::map<UINT_PTR, std::function<void()>> t_pending;
@@ -34,18 +36,38 @@ BOOL CALLBACK MatchCaption(HWND hWnd, LPARAM lParam) {
 
 } // namespace
 
-void RunLater(std::function<void()> fn) {
+UINT_PTR RunLater(std::function<void()> fn) {
     const UINT_PTR idEvent = ::SetTimer(nullptr, 0, 10, OnTimer);
     t_pending[idEvent] = std::move(fn);
+    return idEvent;
+}
+
+bool CancelIfPending(UINT_PTR nTicket) {
+    if (t_pending.erase(nTicket) == 0)
+        return false;
+    ::KillTimer(nullptr, nTicket);
+    return true;
 }
 
 INT_PTR RunInsideModal(CDialog& dlg, std::function<void()> body, bool bBodyEndsDialog) {
-    RunLater([&dlg, bBodyEndsDialog, body = std::move(body)] {
+    const UINT_PTR nTicket = RunLater([&dlg, bBodyEndsDialog, body = std::move(body)] {
         body();
         if (!bBodyEndsDialog)
             dlg.EndDialog(kEndedByHarness);
     });
-    return dlg.DoModal();
+    // As in the program, the dialog under test is the application's main window, so
+    // the dialogs it opens are owned by it.
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pOuterMain = pApp != nullptr ? pApp->m_pMainWnd : nullptr;
+    if (pApp != nullptr && pOuterMain == nullptr)
+        pApp->m_pMainWnd = &dlg;
+    const INT_PTR nResult = dlg.DoModal();
+    if (pApp != nullptr)
+        pApp->m_pMainWnd = pOuterMain;
+    // A body left behind would run in a later test's dialog, on objects long gone.
+    if (CancelIfPending(nTicket))
+        ADD_FAILURE() << "the dialog ended (" << nResult << ") before the test body ran";
+    return nResult;
 }
 
 HWND FindThreadWindow(LPCWSTR lpszCaption) {

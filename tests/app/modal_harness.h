@@ -7,7 +7,11 @@
 #include "afxwin.h"
 
 // Runs fn from the thread's message loop (whichever modal loop is pumping then).
-void RunLater(std::function<void()> fn);
+// Returns a ticket for CancelIfPending.
+UINT_PTR RunLater(std::function<void()> fn);
+
+// Drops fn if it has not run yet; returns whether it was still pending.
+bool CancelIfPending(UINT_PTR nTicket);
 
 // What DoModal returns when the harness, not the dialog, ended the run.
 constexpr INT_PTR kEndedByHarness = 0x7E57;
