@@ -44,3 +44,18 @@ TEST(ApplicationStart, RunsTheMainDialogAndEndsWhenItCloses) {
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
     EXPECT_EQ(CountThreadWindows(), nWindowsBefore);
 }
+
+TEST(ApplicationStart, ManifestSelectsCommonControlsSix) {
+    // The embedded manifest binds the process to the side-by-side common controls 6,
+    // not to the system directory's older library.
+    HMODULE hComCtl = ::GetModuleHandleW(L"comctl32.dll");
+    ASSERT_NE(hComCtl, nullptr);
+    wchar_t szPath[MAX_PATH] = {};
+    ::GetModuleFileNameW(hComCtl, szPath, MAX_PATH);
+    std::wstring path(szPath);
+    for (wchar_t& c : path)
+        c = static_cast<wchar_t>(towlower(c));
+    EXPECT_NE(path.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."),
+              std::wstring::npos)
+        << szPath;
+}
