@@ -36,6 +36,7 @@ void CTallyvaneDlg::OnCalculateICM() {
 
     const int nWriteRows = m_grid.GetRowCount();
     for (int i = 0; i < nWriteRows && i < ICM_PLAYERS; ++i) {
+        // A not-a-number amount reads "nan", the C99 text, with or without a sign bit.
         CString strAmount;
         strAmount.Format(L"%f", equity[i] * dPool);
         m_grid.SetItemText(m_grid.GetRowAt(i), kEquityColumn, strAmount);
