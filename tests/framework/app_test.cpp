@@ -32,37 +32,27 @@ public:
     }
 };
 
-TEST(AppTest, InitInstanceFalseEndsWithExitInstancesCode) {
-    TestApp app(FALSE);
-    EXPECT_EQ(AfxGetApp(), &app);
-    EXPECT_EQ(AfxWinMain(::GetModuleHandleW(nullptr), nullptr, const_cast<LPWSTR>(L""), SW_SHOW),
-              3);
-    EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "exit"}));
-    EXPECT_EQ(app.m_hInstance, ::GetModuleHandleW(nullptr));
-}
-
-TEST(AppTest, InitInstanceTrueRunsTheLoopUntilQuit) {
-    TestApp app(TRUE, L"Calc");
-    EXPECT_EQ(AfxWinMain(::GetModuleHandleW(nullptr), nullptr, const_cast<LPWSTR>(L""), SW_SHOW),
-              17);
-    EXPECT_EQ(app.calls, (std::vector<std::string>{"init", "run", "exit"}));
-}
-
-TEST(AppTest, NamesAndRegistryKey) {
-    {
-        TestApp unnamed(FALSE);
-        AfxWinMain(::GetModuleHandleW(nullptr), nullptr, const_cast<LPWSTR>(L""), SW_SHOW);
-        EXPECT_STREQ(unnamed.m_pszAppName, L"framework_window_tests");
-        unnamed.SetRegistryKey(L"Quillmarsh");
-        EXPECT_STREQ(unnamed.m_pszRegistryKey, L"Quillmarsh");
-        EXPECT_STREQ(unnamed.m_pszProfileName, L"framework_window_tests");
+TEST(AppTest, WinMainRunsTheLoopOnlyAfterASuccessfulInitInstance) {
+    for (BOOL init : {FALSE, TRUE}) {
+        TestApp app(init);
+        EXPECT_EQ(AfxGetApp(), &app);
+        EXPECT_EQ(
+            AfxWinMain(::GetModuleHandleW(nullptr), nullptr, const_cast<LPWSTR>(L""), SW_SHOW),
+            init ? 17 : 3); // WM_QUIT's code or ExitInstance's
+        const std::vector<std::string> calls{"init", "run", "exit"};
+        EXPECT_EQ(app.calls, init ? calls : (std::vector<std::string>{"init", "exit"}));
+        EXPECT_EQ(app.m_hInstance, ::GetModuleHandleW(nullptr));
+        EXPECT_STREQ(app.m_pszAppName, L"framework_window_tests"); // the module's name
+        app.SetRegistryKey(L"Quillmarsh");
+        EXPECT_STREQ(app.m_pszRegistryKey, L"Quillmarsh");
+        EXPECT_STREQ(app.m_pszProfileName, L"framework_window_tests");
     }
     EXPECT_EQ(AfxGetApp(), nullptr);
     TestApp named(FALSE, L"Tallyvane");
     EXPECT_STREQ(named.m_pszAppName, L"Tallyvane");
 }
 
-TEST(AppTest, MainWindowLoopEndsWhenTheMainWindowIsDestroyed) {
+TEST(AppTest, TheLoopEndsWhenTheMainWindowIsDestroyed) {
     TestApp app(TRUE); // its ExitInstance hands on the WM_QUIT code
     auto* wnd = new TopWindow;
     app.m_pMainWnd = wnd;
@@ -71,16 +61,9 @@ TEST(AppTest, MainWindowLoopEndsWhenTheMainWindowIsDestroyed) {
     EXPECT_EQ(app.CWinApp::Run(), 0);
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     delete wnd;
-}
 
-} // namespace
-
-namespace {
-
-TEST(AppTest, MainDialogClosedOutsideTheLoopLeavesNoQuitBehind) {
-    // A dialog-based program runs its main dialog from InitInstance; a second modal
-    // dialog afterwards must still run.
-    TestApp app(FALSE);
+    // A dialog-based program runs its main dialog from InitInstance, outside the
+    // loop: its end leaves no WM_QUIT behind, so a second modal dialog still runs.
     CWnd first;
     ASSERT_TRUE(first.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     app.m_pMainWnd = &first;

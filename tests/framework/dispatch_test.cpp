@@ -1,4 +1,5 @@
-// Message tables: cracking, chaining to the base class's table, commands.
+// Message tables: cracking, chaining to the base class's table, commands; subclassed
+// system controls and the default processing of the current message.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,6 @@ public:
     UINT keyChar = 0, keyRepeat = 0, keyFlags = 0;
     int created = 0;
     UINT command = 0;
-    int queryDragIcon = 0;
 
 protected:
     afx_msg LRESULT OnBoth(WPARAM, LPARAM) {
@@ -62,11 +62,8 @@ protected:
         keyFlags = nFlags;
     }
     afx_msg void OnApply() { command = 1; }
-    afx_msg void OnRangeFirst() { command = 2; }
-    afx_msg HCURSOR OnQueryDragIcon() {
-        ++queryDragIcon;
-        return reinterpret_cast<HCURSOR>(0x1234);
-    }
+    afx_msg void OnNameChange() { command = 2; }
+    afx_msg HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(0x1234); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -76,40 +73,19 @@ ON_WM_CREATE()
 ON_WM_LBUTTONDOWN()
 ON_WM_KEYDOWN()
 ON_COMMAND(500, &DerivedWnd::OnApply)
-ON_CONTROL(EN_CHANGE, 501, &DerivedWnd::OnRangeFirst)
+ON_CONTROL(EN_CHANGE, 501, &DerivedWnd::OnNameChange)
 ON_WM_QUERYDRAGICON()
 END_MESSAGE_MAP()
 
-class DispatchTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"dispatch", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
-                                 nullptr, nullptr));
-    }
-    void TearDown() override { wnd.DestroyWindow(); }
+TEST(DispatchTest, TablesChainToTheBaseCrackArgumentsAndMatchCommands) {
     DerivedWnd wnd;
-};
-
-TEST_F(DispatchTest, CreationReachesTheTableFromTheFirstMessage) {
-    EXPECT_EQ(wnd.created, 300);
-    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
-}
-
-TEST_F(DispatchTest, DerivedEntryWinsAndBaseEntryIsReached) {
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"dispatch", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                             nullptr));
+    EXPECT_EQ(wnd.created, 300); // the table is reached from the first message on
     EXPECT_EQ(wnd.SendMessage(WM_BOTH), 22);
     EXPECT_EQ(wnd.SendMessage(WM_BASEONLY, 7), 11);
     EXPECT_EQ(wnd.log, (std::vector<std::string>{"derived-both", "base-only 7"}));
-}
 
-TEST_F(DispatchTest, UnhandledMessagesGetTheOriginalProcedure) {
-    wnd.SetWindowText(L"caption text");
-    CString text;
-    wnd.GetWindowText(text);
-    EXPECT_EQ(text, L"caption text");
-    EXPECT_EQ(wnd.GetWindowTextLength(), 12);
-}
-
-TEST_F(DispatchTest, ArgumentsAreCrackedAsTheHandlersExpect) {
     wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(-5), 17));
     EXPECT_EQ(wnd.clickAt, CPoint(-5, 17));
     wnd.SendMessage(WM_KEYDOWN, VK_F2, MAKELPARAM(3, 0x4001));
@@ -119,33 +95,93 @@ TEST_F(DispatchTest, ArgumentsAreCrackedAsTheHandlersExpect) {
     wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80));
     EXPECT_EQ(wnd.log.back(), "size 0 120x80");
     EXPECT_EQ(wnd.SendMessage(WM_QUERYDRAGICON), 0x1234);
-}
 
-TEST_F(DispatchTest, CommandsMatchIdAndNotificationCode) {
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(500, 0), 0);
-    EXPECT_EQ(wnd.command, 1u);
-    wnd.command = 0;
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(500, 1), 0); // accelerator: still the command
-    EXPECT_EQ(wnd.command, 1u);
-    wnd.command = 0;
+    // Commands match the id and, for control entries, the notification code.
+    for (WORD code : {0, 1}) { // from a menu, from an accelerator
+        wnd.command = 0;
+        wnd.SendMessage(WM_COMMAND, MAKEWPARAM(500, code), 0);
+        EXPECT_EQ(wnd.command, 1u);
+    }
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(501, EN_KILLFOCUS), 0);
-    EXPECT_EQ(wnd.command, 0u);
+    EXPECT_EQ(wnd.command, 1u);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(501, EN_CHANGE), 0);
     EXPECT_EQ(wnd.command, 2u);
 }
 
-TEST(MessageMapTest, TablesChainToTheirBases) {
-    DerivedWnd wnd;
-    const AFX_MSGMAP_ENTRY* own = wnd.FindMessageEntry(WM_BOTH, 0, 0);
-    const AFX_MSGMAP_ENTRY* inherited = wnd.FindMessageEntry(WM_BASEONLY, 0, 0);
-    ASSERT_NE(own, nullptr);
-    ASSERT_NE(inherited, nullptr);
-    BaseWnd base;
-    EXPECT_NE(own, base.FindMessageEntry(WM_BOTH, 0, 0));
-    EXPECT_EQ(inherited, base.FindMessageEntry(WM_BASEONLY, 0, 0));
-    EXPECT_EQ(wnd.FindMessageEntry(WM_APP + 99, 0, 0), nullptr);
-    // Every window inherits the clean-up after WM_NCDESTROY.
-    EXPECT_NE(wnd.FindMessageEntry(WM_NCDESTROY, 0, 0), nullptr);
+// An edit control whose WM_SETTEXT handler lets the control do its own work.
+class TracingEdit : public CEdit {
+public:
+    std::vector<std::wstring> seen;
+    int created = 0;
+    bool nestBeforeDefault = false;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT cs) {
+        ++created;
+        return CEdit::OnCreate(cs);
+    }
+    afx_msg LRESULT OnSetText(WPARAM, LPARAM lParam) {
+        seen.emplace_back(reinterpret_cast<LPCWSTR>(lParam));
+        if (nestBeforeDefault) {
+            // A nested message in between must not change what Default() hands on.
+            nestBeforeDefault = false;
+            SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"nested"));
+        }
+        return Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(TracingEdit, CEdit)
+ON_WM_CREATE()
+ON_MESSAGE(WM_SETTEXT, &TracingEdit::OnSetText)
+END_MESSAGE_MAP()
+
+CString textOf(HWND hWnd) {
+    wchar_t buffer[64] = L"";
+    ::GetWindowTextW(hWnd, buffer, 64);
+    return buffer;
+}
+
+TEST(SubclassTest, DefaultHandsTheCurrentMessageToTheControl) {
+    TopWindow parent;
+    HWND hEdit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 80, 20, parent.m_hWnd,
+                                   reinterpret_cast<HMENU>(300), nullptr, nullptr);
+    const LONG_PTR originalProc = ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC);
+    TracingEdit edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(300, &parent));
+    EXPECT_EQ(edit.m_hWnd, hEdit);
+
+    ::SetWindowTextW(hEdit, L"first");
+    EXPECT_EQ(textOf(hEdit), L"first");
+    edit.nestBeforeDefault = true;
+    edit.SetWindowText(L"outer");
+    EXPECT_EQ(textOf(hEdit), L"outer"); // not the nested message's text
+    EXPECT_EQ(edit.seen, (std::vector<std::wstring>{L"first", L"outer", L"nested"}));
+
+    EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
+    EXPECT_EQ(::GetWindowLongPtrW(hEdit, GWLP_WNDPROC), originalProc);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
+    ::SetWindowTextW(hEdit, L"after");
+    EXPECT_EQ(edit.seen.size(), 3u);
+    EXPECT_EQ(textOf(hEdit), L"after");
+}
+
+TEST(SubclassTest, SystemControlCreatedByUsSeesItsCreationAndIsTakenOnce) {
+    TopWindow parent;
+    TracingEdit edit;
+    ASSERT_TRUE(edit.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"start", WS_CHILD | WS_VISIBLE,
+                              CRect(0, 0, 80, 20), &parent, 501));
+    EXPECT_EQ(edit.created, 1);
+    EXPECT_EQ(edit.GetDlgCtrlID(), 501);
+    EXPECT_EQ(edit.GetParent(), &parent);
+    EXPECT_EQ(textOf(edit.m_hWnd), L"start");
+    EXPECT_TRUE(edit.seen.empty()); // the creation text came with WM_CREATE, not WM_SETTEXT
+
+    CEdit other;
+    EXPECT_FALSE(other.SubclassWindow(edit.m_hWnd));
+    EXPECT_EQ(other.m_hWnd, nullptr);
+    EXPECT_FALSE(other.SubclassDlgItem(99, &parent));
 }
 
 } // namespace

@@ -26,14 +26,11 @@ TEST(LifetimeTest, PostNcDestroyRunsAfterDetachAndMayDeleteTheObject) {
     EXPECT_EQ(g_deleted, 1);
     EXPECT_EQ(CWnd::FromHandlePermanent(hChild), nullptr);
     EXPECT_FALSE(::IsWindow(hChild));
-}
 
-TEST(LifetimeTest, DestroyWindowOfASelfDeletingObject) {
-    g_deleted = 0;
-    auto* wnd = new SelfDeleting;
-    ASSERT_TRUE(wnd->CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    EXPECT_TRUE(wnd->DestroyWindow());
-    EXPECT_EQ(g_deleted, 1);
+    auto* top = new SelfDeleting;
+    ASSERT_TRUE(top->CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_TRUE(top->DestroyWindow()); // its own DestroyWindow deletes it on the way
+    EXPECT_EQ(g_deleted, 2);
 }
 
 TEST(LifetimeTest, TemporaryObjectsForHandlesWithoutOne) {
@@ -51,8 +48,7 @@ TEST(LifetimeTest, TemporaryObjectsForHandlesWithoutOne) {
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 
     // Typed temporaries do not disturb a typed view of the same handle.
-    CEdit* asEdit = AfxWndFromHandle<CEdit>(plain);
-    EXPECT_EQ(asEdit->m_hWnd, plain);
+    EXPECT_EQ(AfxWndFromHandle<CEdit>(plain)->m_hWnd, plain);
     EXPECT_EQ(temp->m_hWnd, plain); // still readable until the idle clean-up
 
     // While a handler runs temporaries stay; at idle they go, and the window stays.
@@ -65,18 +61,16 @@ TEST(LifetimeTest, TemporaryObjectsForHandlesWithoutOne) {
     EXPECT_TRUE(::IsWindow(plain));
 }
 
-TEST(LifetimeTest, DestructorDestroysTheWindowOfAnAttachedObject) {
-    HWND hWnd = nullptr;
+TEST(LifetimeTest, DestructorDestroysTheWindowDetachLeavesItAlone) {
+    HWND created = nullptr;
     {
         CWnd wnd;
         ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-        hWnd = wnd.m_hWnd;
+        created = wnd.m_hWnd;
     }
-    EXPECT_FALSE(::IsWindow(hWnd));
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-}
+    EXPECT_FALSE(::IsWindow(created));
+    EXPECT_EQ(CWnd::FromHandlePermanent(created), nullptr);
 
-TEST(LifetimeTest, AttachAndDetachLeaveTheWindowAlone) {
     HWND hWnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr,
                                   nullptr, nullptr);
     {
@@ -90,9 +84,7 @@ TEST(LifetimeTest, AttachAndDetachLeaveTheWindowAlone) {
     }
     EXPECT_TRUE(::IsWindow(hWnd));
     ::DestroyWindow(hWnd);
-}
 
-TEST(LifetimeTest, SafeHandlesThroughNullPointers) {
     // As callers of the original write pWnd->GetSafeHwnd() for a possibly null pWnd.
     CWnd* volatile none = nullptr;
     EXPECT_EQ(none->GetSafeHwnd(), nullptr);

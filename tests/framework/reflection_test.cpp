@@ -32,7 +32,7 @@ END_MESSAGE_MAP()
 
 class ParentWnd : public TopWindow {
 protected:
-    afx_msg void OnChildNotify1244(NMHDR*, LRESULT* result) {
+    afx_msg void OnChildReflected(NMHDR*, LRESULT* result) {
         g_log.push_back("parent-1244");
         *result = 9;
     }
@@ -46,59 +46,36 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(ParentWnd, TopWindow)
-ON_NOTIFY(CODE_REFLECTED, CHILD_ID, &ParentWnd::OnChildNotify1244)
+ON_NOTIFY(CODE_REFLECTED, CHILD_ID, &ParentWnd::OnChildReflected)
 ON_NOTIFY(CODE_PARENT_ONLY, CHILD_ID, &ParentWnd::OnChildOther)
 ON_CONTROL(EN_CHANGE, CHILD_ID, &ParentWnd::OnChildChange)
 ON_CONTROL(EN_KILLFOCUS, CHILD_ID, &ParentWnd::OnChildKillFocus)
 END_MESSAGE_MAP()
 
-class ReflectionTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        g_log.clear();
-        ASSERT_TRUE(child.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, CHILD_ID));
-    }
-    LRESULT Notify(HWND from, UINT code) {
-        NMHDR hdr{from, static_cast<UINT_PTR>(CHILD_ID), code};
-        return parent.SendMessage(WM_NOTIFY, CHILD_ID, reinterpret_cast<LPARAM>(&hdr));
-    }
+TEST(ReflectionTest, TheSendersReflectEntryWinsTheParentGetsTheRest) {
+    g_log.clear();
     ParentWnd parent;
     ChildCtrl child;
-};
-
-TEST_F(ReflectionTest, ChildReflectEntryWinsOverParentNotify) {
-    EXPECT_EQ(Notify(child.m_hWnd, CODE_REFLECTED), 5);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"child-notify 77"}));
-}
-
-TEST_F(ReflectionTest, ParentNotifySeesWhatTheChildLeaves) {
-    EXPECT_EQ(Notify(child.m_hWnd, CODE_PARENT_ONLY), 3);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"parent-other"}));
-}
-
-TEST_F(ReflectionTest, ControlWithoutObjectGoesStraightToParent) {
-    HWND plain = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd,
-                                   reinterpret_cast<HMENU>(CHILD_ID + 1), nullptr, nullptr);
-    ::SetWindowLongPtrW(child.m_hWnd, GWLP_ID, CHILD_ID + 2); // only the plain one has the id
-    ::SetWindowLongPtrW(plain, GWLP_ID, CHILD_ID);
-    EXPECT_EQ(Notify(plain, CODE_REFLECTED), 9);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"parent-1244"}));
-    ::DestroyWindow(plain);
-}
-
-TEST_F(ReflectionTest, NotificationNamingTheReceiverLandsInItsOwnReflectEntry) {
+    ASSERT_TRUE(child.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, CHILD_ID));
+    const auto notify = [&](CWnd& to, HWND from, UINT_PTR id, UINT code) {
+        NMHDR hdr{from, id, code};
+        return to.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&hdr));
+    };
+    EXPECT_EQ(notify(parent, child.m_hWnd, CHILD_ID, CODE_REFLECTED), 5);
+    EXPECT_EQ(notify(parent, child.m_hWnd, CHILD_ID, CODE_PARENT_ONLY), 3);
     // An editor tells its parent (here the child control) with hwndFrom = that parent.
-    NMHDR hdr{child.m_hWnd, 501, CODE_REFLECTED};
-    EXPECT_EQ(child.SendMessage(WM_NOTIFY, 501, reinterpret_cast<LPARAM>(&hdr)), 5);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"child-notify 501"}));
-}
-
-TEST_F(ReflectionTest, ControlReflectWinsOverParentControlEntry) {
+    EXPECT_EQ(notify(child, child.m_hWnd, 501, CODE_REFLECTED), 5);
     parent.SendMessage(WM_COMMAND, MAKEWPARAM(CHILD_ID, EN_CHANGE),
                        reinterpret_cast<LPARAM>(child.m_hWnd));
     parent.SendMessage(WM_COMMAND, MAKEWPARAM(CHILD_ID, EN_KILLFOCUS),
                        reinterpret_cast<LPARAM>(child.m_hWnd));
-    EXPECT_EQ(g_log, (std::vector<std::string>{"child-change", "parent-killfocus"}));
+    // A control without window object has nothing to reflect into.
+    HWND plain = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd,
+                                   reinterpret_cast<HMENU>(CHILD_ID), nullptr, nullptr);
+    EXPECT_EQ(notify(parent, plain, CHILD_ID, CODE_REFLECTED), 9);
+    EXPECT_EQ(g_log,
+              (std::vector<std::string>{"child-notify 77", "parent-other", "child-notify 501",
+                                        "child-change", "parent-killfocus", "parent-1244"}));
 }
 
 // A list view that measures and draws its own rows, and hears its header.
@@ -106,8 +83,7 @@ class OwnerList : public CListCtrl {
 public:
     int measured = 0;
     int drawn = 0;
-    int headerClicks = 0;
-    int lastHeaderItem = -1;
+    int lastHeaderClick = -1;
 
 protected:
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT mis) {
@@ -116,8 +92,7 @@ protected:
     }
     void DrawItem(LPDRAWITEMSTRUCT) override { ++drawn; }
     afx_msg void OnHeaderClick(NMHDR* hdr, LRESULT* result) {
-        ++headerClicks;
-        lastHeaderItem = reinterpret_cast<NMHEADERW*>(hdr)->iItem;
+        lastHeaderClick = reinterpret_cast<NMHEADERW*>(hdr)->iItem;
         *result = 0;
     }
     DECLARE_MESSAGE_MAP()
@@ -150,70 +125,45 @@ ON_MESSAGE(WM_MEASUREITEM, &ListParent::OnMeasure)
 ON_MESSAGE(WM_DRAWITEM, &ListParent::OnDraw)
 END_MESSAGE_MAP()
 
-class OwnerDrawTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 300, 200),
-                                &parent, 1014));
-        list.InsertColumn(0, L"Player Name", LVCFMT_LEFT, 100);
-        list.InsertColumn(1, L"Chips", LVCFMT_LEFT, 100);
-    }
+TEST(ReflectionTest, OwnerDrawAndHeaderMessagesReachARealListView) {
     ListParent parent;
     OwnerList list;
-};
-
-TEST_F(OwnerDrawTest, MeasureItemFromTheListViewIsReflectedToIt) {
-    // The list view asks its parent for the row height; the parent finds it by id.
-    MEASUREITEMSTRUCT mis{ODT_LISTVIEW, 1014, 0, 0, 0, 0};
-    const int before = list.measured;
-    parent.SendMessage(WM_MEASUREITEM, 1014, reinterpret_cast<LPARAM>(&mis));
-    EXPECT_EQ(list.measured, before + 1);
-    EXPECT_EQ(mis.itemHeight, 31u);
-    EXPECT_EQ(parent.parentMeasured, 0);
-    // A measure request for an id without window object stays with the parent.
-    MEASUREITEMSTRUCT other{ODT_LISTVIEW, 999, 0, 0, 0, 0};
-    parent.SendMessage(WM_MEASUREITEM, 999, reinterpret_cast<LPARAM>(&other));
-    EXPECT_EQ(parent.parentMeasured, 1);
-}
-
-TEST_F(OwnerDrawTest, TheRealListViewRowsHaveTheMeasuredHeight) {
+    ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 300, 200),
+                            &parent, 1014));
+    list.InsertColumn(0, L"Player Name", LVCFMT_LEFT, 100);
+    list.InsertColumn(1, L"Chips", LVCFMT_LEFT, 100);
     list.InsertItem(0, L"");
     list.InsertItem(1, L"");
+
+    // The list view asks its parent for the row height; the parent finds it by id.
     CRect first, second;
     ASSERT_TRUE(list.GetItemRect(0, first, LVIR_BOUNDS));
     ASSERT_TRUE(list.GetItemRect(1, second, LVIR_BOUNDS));
     EXPECT_GT(list.measured, 0);
     EXPECT_EQ(first.Height(), 31);
     EXPECT_EQ(second.top - first.top, 31);
-}
+    EXPECT_EQ(parent.parentMeasured, 0);
+    // A measure request for an id without window object stays with the parent.
+    MEASUREITEMSTRUCT other{ODT_LISTVIEW, 999, 0, 0, 0, 0};
+    parent.SendMessage(WM_MEASUREITEM, 999, reinterpret_cast<LPARAM>(&other));
+    EXPECT_EQ(parent.parentMeasured, 1);
 
-TEST_F(OwnerDrawTest, DrawItemGoesToTheListsVirtual) {
-    list.InsertItem(0, L"");
     DRAWITEMSTRUCT dis{};
     dis.CtlType = ODT_LISTVIEW;
     dis.CtlID = 1014;
     dis.hwndItem = list.m_hWnd;
+    const int drawnBefore = list.drawn;
     EXPECT_EQ(parent.SendMessage(WM_DRAWITEM, 1014, reinterpret_cast<LPARAM>(&dis)), TRUE);
-    EXPECT_EQ(list.drawn, 1);
+    EXPECT_EQ(list.drawn, drawnBefore + 1);
     EXPECT_EQ(parent.parentDrawn, 0);
-}
 
-TEST_F(OwnerDrawTest, HeaderNotificationsReachTheListsOwnTable) {
     CHeaderCtrl* header = list.GetHeaderCtrl();
     ASSERT_NE(header, nullptr);
-    ASSERT_NE(header->m_hWnd, nullptr);
-    EXPECT_EQ(header->GetItemCount(), 2);
-    CRect rc;
-    EXPECT_TRUE(header->GetItemRect(1, rc));
-    EXPECT_EQ(rc.Width(), 100);
     NMHEADERW nm{};
-    nm.hdr.hwndFrom = header->m_hWnd;
-    nm.hdr.idFrom = 0;
-    nm.hdr.code = HDN_ITEMCLICKW;
+    nm.hdr = {header->m_hWnd, 0, HDN_ITEMCLICKW};
     nm.iItem = 1;
     list.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
-    EXPECT_EQ(list.headerClicks, 1);
-    EXPECT_EQ(list.lastHeaderItem, 1);
+    EXPECT_EQ(list.lastHeaderClick, 1);
 }
 
 } // namespace
