@@ -23,10 +23,7 @@ std::vector<int> contents(const IntList& list) {
 }
 
 std::vector<int> contents(const IntArray& a) {
-    std::vector<int> out;
-    for (INT_PTR i = 0; i < a.GetSize(); ++i)
-        out.push_back(a[i]);
-    return out;
+    return {a.GetData(), a.GetData() + a.GetSize()};
 }
 
 TEST(CListTest, PositionsStayValidAcrossInsertsAndRemoves) {

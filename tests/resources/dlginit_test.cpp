@@ -1,0 +1,129 @@
+// Dialog-init data: property texts, the record list and its application to controls.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "mfcctrls/dlginit.h"
+#include "mfcctrls/dlginit_records.h"
+#include "mfcctrls/property_tags.h"
+#include "resource.h"
+
+namespace {
+
+TEST(PropertyTags, ReadsPairsEmptyValuesAndMissingTags) {
+    auto tags = ParsePropertyTags("<A>1</A><Empty></Empty>\r\n <Url>https://x.example/?q&r</Url>"
+                                  "<A>2</A>");
+    ASSERT_TRUE(tags.has_value());
+    ASSERT_EQ(tags->size(), 4u);
+    EXPECT_EQ(FindPropertyTag(*tags, "A"), std::optional<std::string>("1")); // first one wins
+    EXPECT_EQ(FindPropertyTag(*tags, "Empty"), std::optional<std::string>(""));
+    EXPECT_EQ(FindPropertyTag(*tags, "Url"), std::optional<std::string>("https://x.example/?q&r"));
+    EXPECT_FALSE(FindPropertyTag(*tags, "B").has_value());
+    EXPECT_FALSE(FindPropertyTag(*tags, "a").has_value()); // names are case-sensitive
+    EXPECT_EQ(ParsePropertyTags(" ").value_or(PropertyTags{{"x", "y"}}).size(), 0u);
+
+    for (const char* text : {"loose<A>1</A>", "<A>1</A>loose", "<A>1</B>", "<A>1", "<A>1</A",
+                             "<A>1<B>2</B></A>", "<>1</>", "<A", "</A>1</A>"}) {
+        EXPECT_FALSE(ParsePropertyTags(text).has_value()) << text;
+    }
+}
+
+TEST(PropertyTags, IntegerValues) {
+    auto tags = ParsePropertyTags("<Id>129</Id><Neg>-4</Neg><Word>IDB_X</Word><Part>12x</Part>"
+                                  "<None></None>");
+    ASSERT_TRUE(tags.has_value());
+    EXPECT_EQ(FindIntegerPropertyTag(*tags, "Id"), std::optional<long>(129));
+    EXPECT_EQ(FindIntegerPropertyTag(*tags, "Neg"), std::optional<long>(-4));
+    for (const char* name : {"Word", "Part", "None", "Missing"})
+        EXPECT_FALSE(FindIntegerPropertyTag(*tags, name).has_value()) << name;
+}
+
+// Record lists built byte by byte, little-endian as the resource stores them.
+struct Bytes {
+    std::vector<std::uint8_t> data;
+
+    Bytes& Word(std::uint16_t v) {
+        data.insert(data.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+        return *this;
+    }
+    Bytes& Dword(std::uint32_t v) { return Word(std::uint16_t(v)).Word(std::uint16_t(v >> 16)); }
+    Bytes& Text(const std::string& s) {
+        data.insert(data.end(), s.begin(), s.end());
+        return *this;
+    }
+    Bytes& Record(std::uint16_t id, std::uint16_t message, const std::string& s) {
+        return Word(id).Word(message).Dword(std::uint32_t(s.size())).Text(s);
+    }
+    bool Parses() const { return ParseDialogInitRecords(data.data(), data.size()).has_value(); }
+};
+
+TEST(DialogInitRecords, ReadsRecordsInOrderIgnoresPaddingRejectsTruncation) {
+    Bytes bytes = Bytes().Record(1005, 0x500, "<A>1</A>").Record(7, 0x401, "").Word(0).Word(0);
+    auto records = ParseDialogInitRecords(bytes.data.data(), bytes.data.size());
+    ASSERT_TRUE(records.has_value());
+    ASSERT_EQ(records->size(), 2u);
+    EXPECT_EQ((*records)[0].controlId, 1005);
+    EXPECT_EQ((*records)[0].message, 0x500);
+    EXPECT_EQ((*records)[0].text, "<A>1</A>");
+    EXPECT_EQ((*records)[1].controlId, 7);
+    EXPECT_EQ((*records)[1].text, "");
+    EXPECT_TRUE(Bytes().Word(0).Parses());
+
+    EXPECT_FALSE(Bytes().Parses());
+    EXPECT_FALSE(Bytes().Record(3, 4, "xyz").Parses()); // no closing zero
+    EXPECT_FALSE(Bytes().Word(3).Word(4).Word(1).Parses());
+    EXPECT_FALSE(Bytes().Word(3).Word(4).Dword(9).Text("short").Word(0).Parses());
+    EXPECT_FALSE(Bytes().Word(3).Word(4).Dword(0xFFFFFFFF).Word(0).Parses());
+}
+
+struct Received {
+    int id;
+    UINT message;
+    WPARAM module;
+    std::string text;
+    bool operator==(const Received&) const = default;
+};
+
+std::vector<Received> g_received;
+
+LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_USER && message < WM_APP) {
+        g_received.push_back(
+            {GetDlgCtrlID(window), message, wParam, reinterpret_cast<const char*>(lParam)});
+        return TRUE;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(DialogInitData, SentToEachExistingControlInOrderOrNotAtAllWhenMalformed) {
+    // A parent with recording children 11 and 12; the cases of dlginit_cases.rc.
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = RecorderProc;
+    wc.hInstance = module;
+    wc.lpszClassName = L"DlgInitRecorder";
+    RegisterClassW(&wc);
+    HWND parent = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 100, 100, nullptr,
+                                  nullptr, module, nullptr);
+    for (INT_PTR id : {11, 12}) {
+        CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD, 0, 0, 10, 10, parent,
+                        reinterpret_cast<HMENU>(id), module, nullptr);
+    }
+    const auto execute = [&](int resource) {
+        return ExecuteDialogInitData(parent, module, MAKEINTRESOURCEW(resource));
+    };
+    g_received.clear();
+    EXPECT_TRUE(execute(IDD_ABOUTBOX)); // no init data is fine
+    EXPECT_FALSE(execute(901));         // the list never ends
+    EXPECT_FALSE(execute(902));         // a record runs past the end
+    EXPECT_TRUE(g_received.empty());
+    EXPECT_TRUE(execute(900));
+    const auto wModule = reinterpret_cast<WPARAM>(module);
+    EXPECT_EQ(g_received, (std::vector<Received>{{11, 0x0555, wModule, "first"},
+                                                 {12, 0x0556, wModule, "second"}}));
+    DestroyWindow(parent);
+}
+
+} // namespace
