@@ -12,22 +12,16 @@ namespace {
 constexpr UINT WM_BASEONLY = WM_APP + 1;
 constexpr UINT WM_BOTH = WM_APP + 2;
 
+// Handlers record the arguments they were given in `cracked`.
 class BaseWnd : public CWnd {
 public:
-    std::vector<std::string> log;
+    std::vector<int> cracked;
 
 protected:
-    afx_msg LRESULT OnBaseOnly(WPARAM w, LPARAM) {
-        log.push_back("base-only " + std::to_string(w));
-        return 11;
-    }
-    afx_msg LRESULT OnBoth(WPARAM, LPARAM) {
-        log.push_back("base-both");
-        return 12;
-    }
+    afx_msg LRESULT OnBaseOnly(WPARAM w, LPARAM) { return 100 + static_cast<LRESULT>(w); }
+    afx_msg LRESULT OnBoth(WPARAM, LPARAM) { return 12; }
     afx_msg void OnSize(UINT nType, int cx, int cy) {
-        log.push_back("size " + std::to_string(nType) + " " + std::to_string(cx) + "x" +
-                      std::to_string(cy));
+        cracked = {static_cast<int>(nType), cx, cy};
         CWnd::OnSize(nType, cx, cy);
     }
     DECLARE_MESSAGE_MAP()
@@ -41,25 +35,20 @@ END_MESSAGE_MAP()
 
 class DerivedWnd : public BaseWnd {
 public:
-    CPoint clickAt;
-    UINT keyChar = 0, keyRepeat = 0, keyFlags = 0;
     int created = 0;
     UINT command = 0;
 
 protected:
-    afx_msg LRESULT OnBoth(WPARAM, LPARAM) {
-        log.push_back("derived-both");
-        return 22;
-    }
+    afx_msg LRESULT OnBoth(WPARAM, LPARAM) { return 22; }
     afx_msg int OnCreate(LPCREATESTRUCT cs) {
         created = cs->cx;
         return CWnd::OnCreate(cs);
     }
-    afx_msg void OnLButtonDown(UINT, CPoint point) { clickAt = point; }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point) {
+        cracked = {static_cast<int>(nFlags), point.x, point.y};
+    }
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-        keyChar = nChar;
-        keyRepeat = nRepCnt;
-        keyFlags = nFlags;
+        cracked = {static_cast<int>(nChar), static_cast<int>(nRepCnt), static_cast<int>(nFlags)};
     }
     afx_msg void OnApply() { command = 1; }
     afx_msg void OnNameChange() { command = 2; }
@@ -83,17 +72,14 @@ TEST(DispatchTest, TablesChainToTheBaseCrackArgumentsAndMatchCommands) {
                              nullptr));
     EXPECT_EQ(wnd.created, 300); // the table is reached from the first message on
     EXPECT_EQ(wnd.SendMessage(WM_BOTH), 22);
-    EXPECT_EQ(wnd.SendMessage(WM_BASEONLY, 7), 11);
-    EXPECT_EQ(wnd.log, (std::vector<std::string>{"derived-both", "base-only 7"}));
+    EXPECT_EQ(wnd.SendMessage(WM_BASEONLY, 7), 107);
 
     wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(-5), 17));
-    EXPECT_EQ(wnd.clickAt, CPoint(-5, 17));
+    EXPECT_EQ(wnd.cracked, (std::vector<int>{MK_LBUTTON, -5, 17}));
     wnd.SendMessage(WM_KEYDOWN, VK_F2, MAKELPARAM(3, 0x4001));
-    EXPECT_EQ(wnd.keyChar, static_cast<UINT>(VK_F2));
-    EXPECT_EQ(wnd.keyRepeat, 3u);
-    EXPECT_EQ(wnd.keyFlags, 0x4001u);
+    EXPECT_EQ(wnd.cracked, (std::vector<int>{VK_F2, 3, 0x4001}));
     wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80));
-    EXPECT_EQ(wnd.log.back(), "size 0 120x80");
+    EXPECT_EQ(wnd.cracked, (std::vector<int>{SIZE_RESTORED, 120, 80}));
     EXPECT_EQ(wnd.SendMessage(WM_QUERYDRAGICON), 0x1234);
 
     // Commands match the id and, for control entries, the notification code.

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -86,35 +85,18 @@ struct FontHeader {
 };
 #pragma pack(pop)
 
-struct TemplateControl {
-    DWORD id;
-    std::wstring className, text;
-    short x, y, cx, cy;
-    DWORD style, exStyle;
-    auto Fields() const { return std::tuple(id, className, text, x, y, cx, cy, style, exStyle); }
-};
+// Id, class, text, position, size, style and extended style of a control.
+using Control = std::tuple<DWORD, std::wstring, std::wstring, int, int, int, int, DWORD, DWORD>;
+// Style, extended style, size, caption and font (size, weight, italic, charset, typeface).
+using Frame = std::tuple<DWORD, DWORD, int, int, std::wstring, int, int, int, int, std::wstring>;
 
-struct DialogTemplate {
-    DWORD style, exStyle;
-    short cx, cy;
-    std::wstring caption;
-    int pointSize, weight, italic, charset;
-    std::wstring typeface;
-    std::vector<TemplateControl> controls;
-    auto Frame() const {
-        return std::tuple(style, exStyle, cx, cy, caption, pointSize, weight, italic, charset,
-                          typeface);
-    }
-};
-
-// The DLGTEMPLATEEX, or nothing when the bytes are none.
-std::optional<DialogTemplate> DecodeDialogTemplateEx(const std::vector<std::uint8_t>& bytes) {
+// Decodes extended template id and compares it with the frame and controls given.
+void ExpectTemplate(int id, const Frame& frame, const std::vector<Control>& controls) {
+    const auto bytes = ResourceBytes(MAKEINTRESOURCEW(id), RT_DIALOG);
     Cursor in(bytes);
     const auto header = in.Read<DialogHeader>();
-    if (header.version != 1 || header.signature != 0xFFFF)
-        return std::nullopt;
-    if (!in.NameOrOrdinal(false).empty() || !in.NameOrOrdinal(false).empty())
-        return std::nullopt; // our templates name no menu and no dialog class
+    ASSERT_TRUE(header.version == 1 && header.signature == 0xFFFF) << "template " << id;
+    EXPECT_EQ(in.NameOrOrdinal(false) + in.NameOrOrdinal(false), L"") << "a menu or class";
     const std::wstring caption = in.String();
     FontHeader font{};
     std::wstring typeface;
@@ -122,33 +104,21 @@ std::optional<DialogTemplate> DecodeDialogTemplateEx(const std::vector<std::uint
         font = in.Read<FontHeader>();
         typeface = in.String();
     }
-    DialogTemplate dialog{header.style, header.exStyle, header.cx,   header.cy,
-                          caption,      font.pointSize, font.weight, font.italic,
-                          font.charset, typeface,       {}};
-    for (WORD i = 0; i < header.count && !in.Failed(); ++i) {
+    EXPECT_EQ(Frame(header.style, header.exStyle, header.cx, header.cy, caption, font.pointSize,
+                    font.weight, font.italic, font.charset, typeface),
+              frame);
+    ASSERT_EQ(header.count, controls.size());
+    for (const Control& want : controls) {
         in.AlignDword();
         const auto item = in.Read<ItemHeader>();
-        std::wstring className = in.NameOrOrdinal(true);
-        std::wstring text = in.NameOrOrdinal(false);
+        const std::wstring className = in.NameOrOrdinal(true);
+        const std::wstring text = in.NameOrOrdinal(false);
         in.Skip(in.Read<WORD>()); // creation data
-        dialog.controls.push_back(
-            {item.id, className, text, item.x, item.y, item.cx, item.cy, item.style, item.exStyle});
+        EXPECT_EQ(Control(item.id, className, text, item.x, item.y, item.cx, item.cy, item.style,
+                          item.exStyle),
+                  want);
     }
-    if (in.Failed())
-        return std::nullopt;
-    return dialog;
-}
-
-// Style, extended style, size, caption, font (size, weight, italic, charset, typeface)
-// and every control in order.
-void ExpectTemplate(int id, const decltype(DialogTemplate{}.Frame()) & frame,
-                    const std::vector<TemplateControl>& controls) {
-    auto got = DecodeDialogTemplateEx(ResourceBytes(MAKEINTRESOURCEW(id), RT_DIALOG));
-    ASSERT_TRUE(got.has_value()) << "template " << id << " missing or malformed";
-    EXPECT_EQ(got->Frame(), frame);
-    ASSERT_EQ(got->controls.size(), controls.size());
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        EXPECT_EQ(got->controls[i].Fields(), controls[i].Fields()) << "control #" << i;
+    EXPECT_FALSE(in.Failed()) << "template " << id << " ends early";
 }
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
@@ -218,7 +188,6 @@ TEST(SmallResources, AboutStringManifestLayoutAndMainInitData) {
     }
     EXPECT_EQ(ResourceBytes(MAKEINTRESOURCEW(IDD_ABOUTBOX), L"AFX_DIALOG_LAYOUT"),
               (std::vector<std::uint8_t>{0, 0}));
-    EXPECT_EQ(sizeof(TALLYVANE_MAKER_URL) - 1, std::size_t{TALLYVANE_MAKER_URL_LENGTH});
 
     // The button's properties, then the link's.
     bytes = ResourceBytes(MAKEINTRESOURCEW(IDD_MAIN), MAKEINTRESOURCEW(DLGINIT_RESOURCE_TYPE));
