@@ -8,23 +8,15 @@
 
 class CWnd;
 
-class CDC {
+class CDC : public CHandleWrapper<CDC, HDC> {
 public:
-    CDC() = default;
-    CDC(const CDC&) = delete;
-    CDC& operator=(const CDC&) = delete;
-    virtual ~CDC();
+    virtual ~CDC() { DeleteDC(); }
 
     HDC m_hDC = nullptr;
+    static constexpr auto kHandle = &CDC::m_hDC;
 
-    operator HDC() const noexcept { return m_hDC; }
-    HDC GetSafeHdc() const noexcept;
-
-    static CDC* FromHandle(HDC hDC);
-    static void DeleteTempMap();
-    BOOL Attach(HDC hDC);
-    HDC Detach();
-    BOOL DeleteDC();
+    HDC GetSafeHdc() const noexcept { return SafeHandle(this); }
+    BOOL DeleteDC() { return DestroyHandle(::DeleteDC); }
     BOOL CreateCompatibleDC(CDC* pDC);
 
     // Selection: each returns what was selected before (a temporary wrapper).

@@ -5,23 +5,15 @@
 #include "afxhandlemap.h"
 #include "afxtypes.h"
 
-class CGdiObject {
+class CGdiObject : public CHandleWrapper<CGdiObject, HGDIOBJ> {
 public:
-    CGdiObject() = default;
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
     virtual ~CGdiObject() { DeleteObject(); }
 
     HGDIOBJ m_hObject = nullptr;
+    static constexpr auto kHandle = &CGdiObject::m_hObject;
 
-    operator HGDIOBJ() const noexcept { return m_hObject; }
-    HGDIOBJ GetSafeHandle() const noexcept;
-
-    static CGdiObject* FromHandle(HGDIOBJ hObject);
-    static void DeleteTempMap();
-    BOOL Attach(HGDIOBJ hObject);
-    HGDIOBJ Detach();
-    BOOL DeleteObject();
+    HGDIOBJ GetSafeHandle() const noexcept { return SafeHandle(this); }
+    BOOL DeleteObject() { return DestroyHandle(::DeleteObject); }
 
     int GetObject(int nCount, LPVOID lpObject) const {
         return ::GetObjectW(m_hObject, nCount, lpObject);
@@ -29,15 +21,12 @@ public:
     UINT GetObjectType() const { return ::GetObjectType(m_hObject); }
 };
 
-// The thread's map of GDI object wrappers.
-CHandleMap<HGDIOBJ, CGdiObject>& AfxGdiMap();
-
 class CPen : public CGdiObject {
 public:
     CPen() = default;
     CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
     operator HPEN() const noexcept { return static_cast<HPEN>(m_hObject); }
-    static CPen* FromHandle(HPEN hPen) { return AfxGdiMap().FromHandle<CPen>(hPen); }
+    static CPen* FromHandle(HPEN hPen) { return HandleMap().FromHandle<CPen>(hPen); }
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
         return Attach(::CreatePen(nPenStyle, nWidth, crColor));
     }
@@ -48,7 +37,7 @@ public:
     CBrush() = default;
     explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
     operator HBRUSH() const noexcept { return static_cast<HBRUSH>(m_hObject); }
-    static CBrush* FromHandle(HBRUSH hBrush) { return AfxGdiMap().FromHandle<CBrush>(hBrush); }
+    static CBrush* FromHandle(HBRUSH hBrush) { return HandleMap().FromHandle<CBrush>(hBrush); }
     BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
     BOOL CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
 };
@@ -56,7 +45,7 @@ public:
 class CFont : public CGdiObject {
 public:
     operator HFONT() const noexcept { return static_cast<HFONT>(m_hObject); }
-    static CFont* FromHandle(HFONT hFont) { return AfxGdiMap().FromHandle<CFont>(hFont); }
+    static CFont* FromHandle(HFONT hFont) { return HandleMap().FromHandle<CFont>(hFont); }
     BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) {
         return Attach(::CreateFontIndirectW(lpLogFont));
     }
@@ -66,7 +55,7 @@ public:
 class CBitmap : public CGdiObject {
 public:
     operator HBITMAP() const noexcept { return static_cast<HBITMAP>(m_hObject); }
-    static CBitmap* FromHandle(HBITMAP hBitmap) { return AfxGdiMap().FromHandle<CBitmap>(hBitmap); }
+    static CBitmap* FromHandle(HBITMAP hBitmap) { return HandleMap().FromHandle<CBitmap>(hBitmap); }
     BOOL LoadBitmap(UINT nIDResource);
     BOOL CreateCompatibleBitmap(class CDC* pDC, int nWidth, int nHeight);
     int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
@@ -75,7 +64,7 @@ public:
 class CRgn : public CGdiObject {
 public:
     operator HRGN() const noexcept { return static_cast<HRGN>(m_hObject); }
-    static CRgn* FromHandle(HRGN hRgn) { return AfxGdiMap().FromHandle<CRgn>(hRgn); }
+    static CRgn* FromHandle(HRGN hRgn) { return HandleMap().FromHandle<CRgn>(hRgn); }
     BOOL CreateRectRgn(int x1, int y1, int x2, int y2) {
         return Attach(::CreateRectRgn(x1, y1, x2, y2));
     }

@@ -3,7 +3,8 @@
 // A permanent entry is an object the program attached itself; FromHandle hands out a
 // temporary, borrowing wrapper for any other handle, kept until the next idle turn
 // of a message loop (AfxDeleteTempMaps) so that pointers handed to a handler stay
-// valid for the whole of it.
+// valid for the whole of it. CHandleWrapper gives a wrapper class its map and the
+// members that keep the map in step with the handle.
 #pragma once
 
 #include <windows.h>
@@ -81,4 +82,72 @@ private:
     std::unordered_map<HANDLE_T, OBJECT*> m_permanent;
     std::unordered_map<HANDLE_T, std::unique_ptr<OBJECT>> m_temporary;
     std::vector<std::unique_ptr<OBJECT>> m_retired;
+};
+
+// Base of a wrapper class DERIVED whose handle lives in the member DERIVED::kHandle
+// names (a pointer to member, so that each class keeps its own member's name).
+template <class DERIVED, class HANDLE_T> class CHandleWrapper {
+public:
+    // The thread's map, emptied of temporaries by AfxDeleteTempMaps.
+    static CHandleMap<HANDLE_T, DERIVED>& HandleMap() {
+        thread_local CHandleMap<HANDLE_T, DERIVED> map(&borrowHandle, &releaseHandle);
+        thread_local bool registered = (AfxRegisterTempMapCleaner(&DeleteTempMap), true);
+        (void)registered;
+        return map;
+    }
+
+    operator HANDLE_T() const noexcept { return wrapper()->*DERIVED::kHandle; }
+
+    static DERIVED* FromHandle(HANDLE_T h) { return HandleMap().FromHandle(h); }
+    static DERIVED* FromHandlePermanent(HANDLE_T h) {
+        return h ? HandleMap().LookupPermanent(h) : nullptr;
+    }
+    static void DeleteTempMap() { HandleMap().DeleteTemp(); }
+
+    // Takes the handle when the object has none; the first object attached to a
+    // handle stays the one FromHandle finds.
+    BOOL Attach(HANDLE_T h) {
+        if (h == nullptr || handleRef() != nullptr)
+            return FALSE;
+        handleRef() = h;
+        if (HandleMap().LookupPermanent(h) == nullptr)
+            HandleMap().SetPermanent(h, wrapper());
+        return TRUE;
+    }
+
+    HANDLE_T Detach() {
+        HANDLE_T h = handleRef();
+        if (h != nullptr && HandleMap().LookupPermanent(h) == wrapper())
+            HandleMap().RemoveHandle(h);
+        handleRef() = nullptr;
+        return h;
+    }
+
+protected:
+    CHandleWrapper() = default;
+    CHandleWrapper(const CHandleWrapper&) = delete;
+    CHandleWrapper& operator=(const CHandleWrapper&) = delete;
+
+    // The handle, also through a null pointer: callers of the original framework
+    // write pWnd->GetSafeHwnd() with no window. The empty asm hides where p came
+    // from, so the optimiser cannot drop the test on the grounds that `this` is
+    // never null.
+    static HANDLE_T SafeHandle(const DERIVED* p) noexcept {
+        asm("" : "+r"(p));
+        return p ? p->*DERIVED::kHandle : nullptr;
+    }
+
+    // Detaches the handle and frees it with destroy; FALSE when there was none.
+    template <class DESTROY> BOOL DestroyHandle(DESTROY destroy) {
+        HANDLE_T h = Detach();
+        return h == nullptr ? FALSE : destroy(h);
+    }
+
+private:
+    static void borrowHandle(DERIVED* obj, HANDLE_T h) { obj->*DERIVED::kHandle = h; }
+    static void releaseHandle(DERIVED* obj) { obj->*DERIVED::kHandle = nullptr; }
+
+    DERIVED* wrapper() { return static_cast<DERIVED*>(this); }
+    const DERIVED* wrapper() const { return static_cast<const DERIVED*>(this); }
+    HANDLE_T& handleRef() { return wrapper()->*DERIVED::kHandle; }
 };

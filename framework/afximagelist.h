@@ -9,26 +9,18 @@
 
 class CDC;
 
-class CImageList {
+class CImageList : public CHandleWrapper<CImageList, HIMAGELIST> {
 public:
-    CImageList() = default;
-    CImageList(const CImageList&) = delete;
-    CImageList& operator=(const CImageList&) = delete;
     virtual ~CImageList() { DeleteImageList(); }
 
     HIMAGELIST m_hImageList = nullptr;
+    static constexpr auto kHandle = &CImageList::m_hImageList;
 
-    operator HIMAGELIST() const noexcept { return m_hImageList; }
-    HIMAGELIST GetSafeHandle() const noexcept;
-
-    static CImageList* FromHandle(HIMAGELIST hImageList);
-    static void DeleteTempMap();
-    BOOL Attach(HIMAGELIST hImageList);
-    HIMAGELIST Detach();
+    HIMAGELIST GetSafeHandle() const noexcept { return SafeHandle(this); }
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
         return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
     }
-    BOOL DeleteImageList();
+    BOOL DeleteImageList() { return DestroyHandle(ImageList_Destroy); }
 
     int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const {

@@ -4,25 +4,17 @@
 #include "afxhandlemap.h"
 #include "afxstr.h"
 
-class CMenu {
+class CMenu : public CHandleWrapper<CMenu, HMENU> {
 public:
-    CMenu() = default;
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
     virtual ~CMenu() { DestroyMenu(); }
 
     HMENU m_hMenu = nullptr;
+    static constexpr auto kHandle = &CMenu::m_hMenu;
 
-    operator HMENU() const noexcept { return m_hMenu; }
-    HMENU GetSafeHmenu() const noexcept;
-
-    static CMenu* FromHandle(HMENU hMenu);
-    static void DeleteTempMap();
-    BOOL Attach(HMENU hMenu);
-    HMENU Detach();
+    HMENU GetSafeHmenu() const noexcept { return SafeHandle(this); }
     BOOL CreateMenu() { return Attach(::CreateMenu()); }
     BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
-    BOOL DestroyMenu();
+    BOOL DestroyMenu() { return DestroyHandle(::DestroyMenu); }
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr) {
         return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, lpszNewItem);

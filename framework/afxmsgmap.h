@@ -21,6 +21,13 @@
 #define AFX_POINT_FROM_LPARAM(l)                                                                   \
     CPoint(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)))
 
+// Argument lists that several handlers share, named by how they read the parameters.
+#define AFX_ARGS_SCROLL                                                                            \
+    LOWORD(wParam_), HIWORD(wParam_), AfxWndFromHandle<CScrollBar>(reinterpret_cast<HWND>(lParam_))
+#define AFX_ARGS_UINT_POINT static_cast<UINT>(wParam_), AFX_POINT_FROM_LPARAM(lParam_)
+#define AFX_ARGS_UINT_WORDS static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)
+#define AFX_ARGS_WPARAM_WND CWnd::FromHandle(reinterpret_cast<HWND>(wParam_))
+
 // Plain window messages.
 #define ON_WM_CREATE()                                                                             \
     AFX_MSG_ENTRY(WM_CREATE, *pResult_ = static_cast<LRESULT>(                                     \
@@ -32,50 +39,25 @@
 #define ON_WM_ERASEBKGND()                                                                         \
     AFX_MSG_ENTRY(WM_ERASEBKGND, *pResult_ = pThis_->OnEraseBkgnd(                                 \
                                      CDC::FromHandle(reinterpret_cast<HDC>(wParam_))))
-#define ON_WM_HSCROLL()                                                                            \
-    AFX_MSG_ENTRY(WM_HSCROLL, pThis_->OnHScroll(                                                   \
-                                  LOWORD(wParam_), HIWORD(wParam_),                                \
-                                  AfxWndFromHandle<CScrollBar>(reinterpret_cast<HWND>(lParam_))))
-#define ON_WM_VSCROLL()                                                                            \
-    AFX_MSG_ENTRY(WM_VSCROLL, pThis_->OnVScroll(                                                   \
-                                  LOWORD(wParam_), HIWORD(wParam_),                                \
-                                  AfxWndFromHandle<CScrollBar>(reinterpret_cast<HWND>(lParam_))))
+#define ON_WM_HSCROLL() AFX_MSG_ENTRY(WM_HSCROLL, pThis_->OnHScroll(AFX_ARGS_SCROLL))
+#define ON_WM_VSCROLL() AFX_MSG_ENTRY(WM_VSCROLL, pThis_->OnVScroll(AFX_ARGS_SCROLL))
 #define ON_WM_FONTCHANGE() AFX_MSG_ENTRY(WM_FONTCHANGE, pThis_->OnFontChange())
 #define ON_WM_SYSCOLORCHANGE() AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, pThis_->OnSysColorChange())
 #define ON_WM_LBUTTONDOWN()                                                                        \
-    AFX_MSG_ENTRY(WM_LBUTTONDOWN, pThis_->OnLButtonDown(static_cast<UINT>(wParam_),                \
-                                                        AFX_POINT_FROM_LPARAM(lParam_)))
-#define ON_WM_LBUTTONUP()                                                                          \
-    AFX_MSG_ENTRY(WM_LBUTTONUP,                                                                    \
-                  pThis_->OnLButtonUp(static_cast<UINT>(wParam_), AFX_POINT_FROM_LPARAM(lParam_)))
+    AFX_MSG_ENTRY(WM_LBUTTONDOWN, pThis_->OnLButtonDown(AFX_ARGS_UINT_POINT))
+#define ON_WM_LBUTTONUP() AFX_MSG_ENTRY(WM_LBUTTONUP, pThis_->OnLButtonUp(AFX_ARGS_UINT_POINT))
 #define ON_WM_LBUTTONDBLCLK()                                                                      \
-    AFX_MSG_ENTRY(WM_LBUTTONDBLCLK, pThis_->OnLButtonDblClk(static_cast<UINT>(wParam_),            \
-                                                            AFX_POINT_FROM_LPARAM(lParam_)))
-#define ON_WM_MOUSEMOVE()                                                                          \
-    AFX_MSG_ENTRY(WM_MOUSEMOVE,                                                                    \
-                  pThis_->OnMouseMove(static_cast<UINT>(wParam_), AFX_POINT_FROM_LPARAM(lParam_)))
-#define ON_WM_KEYDOWN()                                                                            \
-    AFX_MSG_ENTRY(WM_KEYDOWN,                                                                      \
-                  pThis_->OnKeyDown(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)))
-#define ON_WM_KEYUP()                                                                              \
-    AFX_MSG_ENTRY(WM_KEYUP,                                                                        \
-                  pThis_->OnKeyUp(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)))
-#define ON_WM_CHAR()                                                                               \
-    AFX_MSG_ENTRY(WM_CHAR,                                                                         \
-                  pThis_->OnChar(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)))
+    AFX_MSG_ENTRY(WM_LBUTTONDBLCLK, pThis_->OnLButtonDblClk(AFX_ARGS_UINT_POINT))
+#define ON_WM_MOUSEMOVE() AFX_MSG_ENTRY(WM_MOUSEMOVE, pThis_->OnMouseMove(AFX_ARGS_UINT_POINT))
+#define ON_WM_KEYDOWN() AFX_MSG_ENTRY(WM_KEYDOWN, pThis_->OnKeyDown(AFX_ARGS_UINT_WORDS))
+#define ON_WM_KEYUP() AFX_MSG_ENTRY(WM_KEYUP, pThis_->OnKeyUp(AFX_ARGS_UINT_WORDS))
+#define ON_WM_CHAR() AFX_MSG_ENTRY(WM_CHAR, pThis_->OnChar(AFX_ARGS_UINT_WORDS))
 #define ON_WM_CONTEXTMENU()                                                                        \
     AFX_MSG_ENTRY(WM_CONTEXTMENU,                                                                  \
-                  pThis_->OnContextMenu(CWnd::FromHandle(reinterpret_cast<HWND>(wParam_)),         \
-                                        AFX_POINT_FROM_LPARAM(lParam_)))
-#define ON_WM_KILLFOCUS()                                                                          \
-    AFX_MSG_ENTRY(WM_KILLFOCUS,                                                                    \
-                  pThis_->OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam_))))
-#define ON_WM_SETFOCUS()                                                                           \
-    AFX_MSG_ENTRY(WM_SETFOCUS,                                                                     \
-                  pThis_->OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam_))))
-#define ON_WM_SIZE()                                                                               \
-    AFX_MSG_ENTRY(WM_SIZE,                                                                         \
-                  pThis_->OnSize(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)))
+                  pThis_->OnContextMenu(AFX_ARGS_WPARAM_WND, AFX_POINT_FROM_LPARAM(lParam_)))
+#define ON_WM_KILLFOCUS() AFX_MSG_ENTRY(WM_KILLFOCUS, pThis_->OnKillFocus(AFX_ARGS_WPARAM_WND))
+#define ON_WM_SETFOCUS() AFX_MSG_ENTRY(WM_SETFOCUS, pThis_->OnSetFocus(AFX_ARGS_WPARAM_WND))
+#define ON_WM_SIZE() AFX_MSG_ENTRY(WM_SIZE, pThis_->OnSize(AFX_ARGS_UINT_WORDS))
 #define ON_WM_SYSCOMMAND()                                                                         \
     AFX_MSG_ENTRY(WM_SYSCOMMAND, pThis_->OnSysCommand(static_cast<UINT>(wParam_), lParam_))
 #define ON_WM_QUERYDRAGICON()                                                                      \

@@ -15,24 +15,19 @@ class CRgn;
 class CScrollBar;
 class CDataExchange;
 
-class CWnd : public CCmdTarget {
+class CWnd : public CCmdTarget, public CHandleWrapper<CWnd, HWND> {
 public:
     CWnd() = default;
     // A window still alive is destroyed; only this class's handlers see that.
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
+    static constexpr auto kHandle = &CWnd::m_hWnd;
 
-    operator HWND() const noexcept { return m_hWnd; }
     // Also answers through a null pointer, as callers of the original rely on.
-    HWND GetSafeHwnd() const noexcept;
-
-    // Handle map: the attached object, else a temporary one freed at idle time.
-    static CWnd* FromHandle(HWND hWnd);
-    static CWnd* FromHandlePermanent(HWND hWnd);
-    static void DeleteTempMap();
+    HWND GetSafeHwnd() const noexcept { return SafeHandle(this); }
+    // Unlike other wrappers, refuses a window that another object has attached.
     BOOL Attach(HWND hWndNew);
-    HWND Detach();
 
     // Routes an existing window's messages through this object (and back).
     BOOL SubclassWindow(HWND hWnd);
@@ -189,7 +184,9 @@ private:
 };
 
 // The thread's map of window objects.
-CHandleMap<HWND, CWnd>& AfxWndMap();
+inline CHandleMap<HWND, CWnd>& AfxWndMap() {
+    return CWnd::HandleMap();
+}
 
 // The attached object when it is a T, else a temporary T for the handle.
 template <class T> T* AfxWndFromHandle(HWND hWnd) {

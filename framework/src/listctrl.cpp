@@ -1,5 +1,24 @@
 #include "afxctrls.h"
 
+namespace {
+
+// An item of the list as InsertItem and SetItem take it field by field.
+LVITEMW makeItem(UINT nMask, int nItem, int nSubItem, LPCTSTR lpszItem, UINT nState,
+                 UINT nStateMask, int nImage, LPARAM lParam) {
+    LVITEMW item{};
+    item.mask = nMask;
+    item.iItem = nItem;
+    item.iSubItem = nSubItem;
+    item.pszText = const_cast<LPWSTR>(lpszItem);
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.iImage = nImage;
+    item.lParam = lParam;
+    return item;
+}
+
+} // namespace
+
 int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth,
                             int nSubItem) {
     LVCOLUMNW column{};
@@ -23,28 +42,13 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
 
 int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask,
                           int nImage, LPARAM lParam) {
-    LVITEMW item{};
-    item.mask = nMask;
-    item.iItem = nItem;
-    item.pszText = const_cast<LPWSTR>(lpszItem);
-    item.state = nState;
-    item.stateMask = nStateMask;
-    item.iImage = nImage;
-    item.lParam = lParam;
+    LVITEMW item = makeItem(nMask, nItem, 0, lpszItem, nState, nStateMask, nImage, lParam);
     return InsertItem(&item);
 }
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage,
                         UINT nState, UINT nStateMask, LPARAM lParam) {
-    LVITEMW item{};
-    item.mask = nMask;
-    item.iItem = nItem;
-    item.iSubItem = nSubItem;
-    item.pszText = const_cast<LPWSTR>(lpszItem);
-    item.state = nState;
-    item.stateMask = nStateMask;
-    item.iImage = nImage;
-    item.lParam = lParam;
+    LVITEMW item = makeItem(nMask, nItem, nSubItem, lpszItem, nState, nStateMask, nImage, lParam);
     return SetItem(&item);
 }
 

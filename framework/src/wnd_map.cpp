@@ -3,39 +3,10 @@
 
 #include "afxapp.h"
 
-HWND CWnd::GetSafeHwnd() const noexcept {
-    // Hide `this` from the optimiser: callers may ask through a null pointer.
-    const CWnd* self = this;
-    asm("" : "+r"(self));
-    return self ? self->m_hWnd : nullptr;
-}
-
-CWnd* CWnd::FromHandle(HWND hWnd) {
-    return AfxWndMap().FromHandle(hWnd);
-}
-
-CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    return hWnd ? AfxWndMap().LookupPermanent(hWnd) : nullptr;
-}
-
-void CWnd::DeleteTempMap() {
-    AfxWndMap().DeleteTemp();
-}
-
 BOOL CWnd::Attach(HWND hWndNew) {
-    if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr)
+    if (FromHandlePermanent(hWndNew) != nullptr)
         return FALSE;
-    m_hWnd = hWndNew;
-    AfxWndMap().SetPermanent(hWndNew, this);
-    return TRUE;
-}
-
-HWND CWnd::Detach() {
-    HWND hWnd = m_hWnd;
-    if (hWnd != nullptr && FromHandlePermanent(hWnd) == this)
-        AfxWndMap().RemoveHandle(hWnd);
-    m_hWnd = nullptr;
-    return hWnd;
+    return CHandleWrapper::Attach(hWndNew);
 }
 
 CWnd::~CWnd() {

@@ -5,31 +5,9 @@
 #include <cstdio>
 #include <exception>
 
-namespace {
-
-void borrowWnd(CWnd* pWnd, HWND hWnd) {
-    pWnd->m_hWnd = hWnd;
-}
-void releaseWnd(CWnd* pWnd) {
-    pWnd->m_hWnd = nullptr;
-}
-
-void cleanWnds() {
-    AfxWndMap().DeleteTemp();
-}
-
-} // namespace
-
 AfxWndThreadState& AfxWndState() {
     thread_local AfxWndThreadState state;
     return state;
-}
-
-CHandleMap<HWND, CWnd>& AfxWndMap() {
-    thread_local CHandleMap<HWND, CWnd> map(borrowWnd, releaseWnd);
-    thread_local bool registered = (AfxRegisterTempMapCleaner(cleanWnds), true);
-    (void)registered;
-    return map;
 }
 
 void AfxReportBoundaryException(const char* where, UINT message) noexcept {
