@@ -13,18 +13,27 @@ std::wstring MenuItemText(HMENU hMenu, int nPos) {
 }
 
 // Sends a system command to the dialog and reports whether the About box opened
-// meanwhile; the box is closed with its OK button as a user would.
+// meanwhile; the box is closed with its OK button as a user would. The box's modal
+// loop shows it only once its queue is empty, so the check waits for it to appear.
 bool SysCommandOpensAbout(CTallyvaneDlg& dlg, UINT nCommand) {
+    constexpr int kMaxPolls = 500;
     bool bOpened = false;
-    RunLater([&] {
+    int nPolls = 0;
+    UINT_PTR nTicket = 0;
+    std::function<void()> poll = [&] {
         HWND hAbout = FindThreadWindow(L"Tallyvane");
-        bOpened = hAbout != nullptr;
-        if (hAbout != nullptr) {
-            EXPECT_FALSE(::IsWindowEnabled(dlg.GetSafeHwnd())) << "the About box is modal";
-            ::SendMessageW(::GetDlgItem(hAbout, IDOK), BM_CLICK, 0, 0);
+        if (hAbout == nullptr) {
+            if (++nPolls < kMaxPolls)
+                nTicket = RunLater(poll);
+            return;
         }
-    });
+        bOpened = true;
+        EXPECT_FALSE(::IsWindowEnabled(dlg.GetSafeHwnd())) << "the About box is modal";
+        ::SendMessageW(::GetDlgItem(hAbout, IDOK), BM_CLICK, 0, 0);
+    };
+    nTicket = RunLater(poll);
     ::SendMessageW(dlg.GetSafeHwnd(), WM_SYSCOMMAND, nCommand, 0);
+    CancelIfPending(nTicket);
     return bOpened;
 }
 
