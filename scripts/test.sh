@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 status=0
+scripts/check-format.sh || status=1
+
 for preset in native windows; do
     echo "=== $preset: configure and build"
     cmake --preset "$preset" >/dev/null
