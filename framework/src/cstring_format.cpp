@@ -41,7 +41,7 @@ std::wstring AfxTranslateFormat(const wchar_t* pszFormat) {
             out += *p++;
             continue;
         }
-        const wchar_t* spec = p++;
+        const wchar_t* conversionStart = p++;
         if (*p == L'%') {
             out += L"%%";
             ++p;
@@ -59,7 +59,7 @@ std::wstring AfxTranslateFormat(const wchar_t* pszFormat) {
         const wchar_t* lengthStart = p;
         while (isLengthChar(*p))
             ++p;
-        const std::wstring head(spec, lengthStart);
+        const std::wstring head(conversionStart, lengthStart);
         const std::wstring length(lengthStart, p);
         const wchar_t conversion = *p;
         if (conversion == 0) {
