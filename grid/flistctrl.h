@@ -36,6 +36,15 @@ public:
     XFList_ControlProfile* GetProfileAt(int nIndex);
     XFList_ControlProfile* GetProfile(POSITION hRow, int nCol);
 
+    // Notifications, cell values and the focus cell (flistnotify.cpp, flistfocus.cpp).
+    void BuildNotify(FL_NOTIFY& notify, POSITION hRow, int nCol, UINT nCode);
+    LRESULT SendNotify(FL_NOTIFY* pNotify);
+    void SetItemData(POSITION hRow, int nCol, DWORD dwData);
+    void SetCheck(POSITION hRow, int nCol, int nCheck);
+    void SetFocusCell(POSITION hRow, int nCol);
+    int GetFocusCol();
+    BOOL IsEditorOpen();
+
     // Row height and column fit.
     void AutoSizeColumn(int nCol);
 

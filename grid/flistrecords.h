@@ -80,6 +80,23 @@ constexpr UINT FLDP_INVALIDATECOLUMN = 410;
 constexpr UINT FLCC_BK = 101;
 constexpr UINT FLCC_TEXT = 102;
 
+// What the grid tells its notification window, sent as WM_NOTIFY. The receiver may
+// write into it; for some codes the grid reads back nCheck, strText and dwData.
+struct FL_NOTIFY {
+    NMHDR hdr = {};
+    POSITION hRow = nullptr; // null for no row
+    int nCol = -1;           // -1 for the row as a whole
+    CString strText;         // the cell's text; empty without a cell
+    DWORD dwData = 0;
+    BOOL bCollapsed = FALSE; // the row's children are hidden (or it has none)
+    int nCheck = 0;
+    int nProfile = -1;
+};
+
+// Result bits a notification window answers with.
+constexpr LRESULT FLNR_VETO = 0x1;     // do not take the step
+constexpr LRESULT FLNR_KEEPEDIT = 0x2; // keep the in-place editor open
+
 // One entry of a drop-down list.
 struct FL_COMBOITEM {
     CString strText;

@@ -38,6 +38,7 @@ void GridTest::SetUp() {
     HWND hParent = ::CreateWindowExW(0, kParentClass, L"grid", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
                                      0, 340, 260, nullptr, nullptr, hInst, nullptr);
     ASSERT_TRUE(m_parent.SubclassWindow(hParent));
+    m_notes.Attach(hParent);
     HWND hList =
         ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | ListStyle(), 10, 10, 300,
                           200, hParent, reinterpret_cast<HMENU>(1014), hInst, nullptr);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "flistctrl.h"
+#include "recording_parent.h"
 
 using Rows = std::vector<POSITION>;
 
@@ -42,6 +43,7 @@ protected:
     void CheckConsistency();
 
     CWnd m_parent;
+    RecordingParent m_notes; // the parent's log of the grid's notifications
     CCountingGrid m_grid;
 };
 

@@ -1,0 +1,32 @@
+// The focus cell: the one cell (or, with FLF_ROWFOCUS, the one row) that keys act on.
+#include "flistctrl.h"
+
+int CFListCtrl::GetFocusCol() {
+    return (m_dwFlags & FLF_ROWFOCUS) ? -1 : m_nFocusCol;
+}
+
+BOOL CFListCtrl::IsEditorOpen() {
+    return m_pEditor && m_pEditor->GetSafeHwnd();
+}
+
+void CFListCtrl::SetFocusCell(POSITION hRow, int nCol) {
+    if (IsEditorOpen())
+        return; // the focus stays on the cell being edited
+    const POSITION hNew = hRow == FL_ROOT ? nullptr : hRow;
+    const int nNewCol = (m_dwFlags & FLF_ROWFOCUS) ? -1 : nCol;
+
+    const POSITION hOld = m_hFocusRow;
+    const int nOldCol = m_nFocusCol;
+    m_hFocusRow = hNew;
+    const int nLastCol = static_cast<int>(m_Columns.GetSize()) - 1;
+    m_nFocusCol = (m_dwFlags & FLF_ROWFOCUS) ? -1 : (nNewCol > nLastCol ? nLastCol : nNewCol);
+    if (hNew == hOld && nNewCol == nOldCol)
+        return;
+
+    RedrawRow(hOld);
+    RedrawRow(hNew);
+
+    FL_NOTIFY notify;
+    BuildNotify(notify, hNew, nNewCol, FLN_FOCUSCHANGE);
+    SendNotify(&notify);
+}

@@ -1,0 +1,83 @@
+#include "recording_parent.h"
+
+#include <string>
+
+namespace {
+
+constexpr wchar_t kRecorderProp[] = L"TallyvaneRecordingParent";
+
+const char* FlnName(UINT nCode) {
+    switch (nCode) {
+        case FLN_EXPANDCHANGE:
+            return "FLN_EXPANDCHANGE";
+        case FLN_CHECKCLICK:
+            return "FLN_CHECKCLICK";
+        case FLN_DELETEROW:
+            return "FLN_DELETEROW";
+        case FLN_FOCUSCHANGE:
+            return "FLN_FOCUSCHANGE";
+        case FLN_BEGINEDIT:
+            return "FLN_BEGINEDIT";
+        case FLN_ENDEDIT:
+            return "FLN_ENDEDIT";
+        case FLN_BUTTONCLICK:
+            return "FLN_BUTTONCLICK";
+        case FLN_BEGINCOMBO:
+            return "FLN_BEGINCOMBO";
+        default:
+            return nullptr;
+    }
+}
+
+} // namespace
+
+void PrintTo(const NotifyCode& code, std::ostream* os) {
+    const char* pszName = FlnName(code.nCode);
+    if (pszName)
+        *os << pszName;
+    else
+        *os << "code " << code.nCode;
+}
+
+void PrintTo(const NotifyRecord& record, std::ostream* os) {
+    PrintTo(NotifyCode{record.nCode}, os);
+    *os << " row " << record.hRow << " col " << record.nCol << " text \"";
+    for (int i = 0; i < record.strText.GetLength(); i++)
+        *os << static_cast<char>(record.strText[i] < 128 ? record.strText[i] : '?');
+    *os << "\" data " << record.dwData << " collapsed " << record.bCollapsed << " check "
+        << record.nCheck << " profile " << record.nProfile;
+}
+
+void RecordingParent::Attach(HWND hWnd) {
+    ::SetPropW(hWnd, kRecorderProp, this);
+    m_pfnPrevious = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WndProc)));
+}
+
+std::vector<NotifyCode> RecordingParent::Codes() const {
+    std::vector<NotifyCode> codes;
+    for (const NotifyRecord& record : m_Log)
+        codes.push_back(NotifyCode{record.nCode});
+    return codes;
+}
+
+LRESULT CALLBACK RecordingParent::WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    auto* pThis = static_cast<RecordingParent*>(::GetPropW(hWnd, kRecorderProp));
+    const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+    if (nMsg == WM_NOTIFY && pHdr && FlnName(pHdr->code))
+        return pThis->OnNotify(reinterpret_cast<FL_NOTIFY*>(lParam));
+    if (nMsg == WM_NCDESTROY)
+        ::RemovePropW(hWnd, kRecorderProp);
+    return ::CallWindowProcW(pThis->m_pfnPrevious, hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT RecordingParent::OnNotify(FL_NOTIFY* pNotify) {
+    m_Log.push_back(NotifyRecord{pNotify->hdr.code, pNotify->hRow, pNotify->nCol, pNotify->strText,
+                                 pNotify->dwData, pNotify->bCollapsed, pNotify->nCheck,
+                                 pNotify->nProfile});
+    const auto edit = m_Edits.find(pNotify->hdr.code);
+    if (edit != m_Edits.end())
+        edit->second(*pNotify);
+    const auto answer = m_Answers.find(pNotify->hdr.code);
+    return answer == m_Answers.end() ? 0 : answer->second;
+}

@@ -1,0 +1,58 @@
+// A parent window procedure that logs every FL_NOTIFY the grid sends and answers as
+// a test tells it, so tests can compare notification sequences with expected ones.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <ostream>
+#include <vector>
+
+#include "flistctrl.h"
+
+struct NotifyRecord {
+    UINT nCode;
+    POSITION hRow;
+    int nCol;
+    CString strText;
+    DWORD dwData;
+    BOOL bCollapsed;
+    int nCheck;
+    int nProfile;
+};
+
+// Prints FLN_ names in failure messages.
+struct NotifyCode {
+    UINT nCode;
+    bool operator==(const NotifyCode& other) const { return nCode == other.nCode; }
+};
+void PrintTo(const NotifyCode& code, std::ostream* os);
+void PrintTo(const NotifyRecord& record, std::ostream* os);
+
+class RecordingParent {
+public:
+    // Makes hWnd's WM_NOTIFY messages come here; everything else goes on as before.
+    void Attach(HWND hWnd);
+
+    // The answer to every later notification with this code.
+    void AnswerWith(UINT nCode, LRESULT lResult) { m_Answers[nCode] = lResult; }
+    // Lets the test change the record before the grid reads it back.
+    void EditWith(UINT nCode, std::function<void(FL_NOTIFY&)> fnEdit) { m_Edits[nCode] = fnEdit; }
+
+    std::vector<NotifyCode> Codes() const;
+    const std::vector<NotifyRecord>& Log() const { return m_Log; }
+    void Clear() { m_Log.clear(); }
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnNotify(FL_NOTIFY* pNotify);
+
+    WNDPROC m_pfnPrevious = nullptr;
+    std::vector<NotifyRecord> m_Log;
+    std::map<UINT, LRESULT> m_Answers;
+    std::map<UINT, std::function<void(FL_NOTIFY&)>> m_Edits;
+};
+
+// For EXPECT_THAT(parent.Codes(), ElementsAre(Fln(FLN_BEGINEDIT), ...)).
+inline NotifyCode Fln(UINT nCode) {
+    return NotifyCode{nCode};
+}
