@@ -17,6 +17,9 @@ public:
     int AddProfile(DWORD dwStyle);
     int InsertColumn(int nCol, CString strHeading, int nWidth, int nFormat, int nProfile);
     POSITION InsertItem(CString strText, int nImage, int nProfile);
+    // Appends a row as the last child of hParent (FL_ROOT: a top-level row); it is
+    // shown when its parent is shown and expanded.
+    POSITION InsertItem(POSITION hParent, CString strText, int nImage, int nProfile);
     void SetItemText(POSITION hRow, int nCol, CString strText);
     CString GetItemText(POSITION hRow, int nCol);
     CString GetColumnHeading(int nCol);
@@ -48,7 +51,14 @@ public:
     // Row height and column fit.
     void AutoSizeColumn(int nCol);
 
-    // Sorting.
+    // Expanding, collapsing, deleting and exchanging rows (flisttreeops.cpp).
+    void Expand(POSITION hRow, BOOL bCollapse);
+    void DeleteItem(POSITION hRow);
+    void SwapRows(POSITION hRowA, POSITION hRowB);
+
+    // Sorting (flistsort.cpp).
+    void SortColumn(int nCol, BOOL bDescending);
+    void SortChildren(int nCol, POSITION hParent, BOOL bRecursive);
     static int CompareItems(CFListCtrl* pList, int nCol, POSITION hRowA, POSITION hRowB);
 
     // State, shared with the dialog (flags, focus row) and the other grid parts.
@@ -90,6 +100,10 @@ protected:
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFontChange();
 
+    // Header notifications.
+    afx_msg void OnHeaderItemClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnHeaderDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult);
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -111,6 +125,11 @@ private:
     void AddListItem(POSITION hRow);
     void RemoveListItem(XFList_Row* pRow);
     void RenumberListFrom(int nItem);
+    void SetListItemRow(int nItem, POSITION hRow);
+
+    // Nested suspension of the list view's painting.
+    void SuspendRedraw();
+    void ResumeRedraw();
 
     // Row height.
     void RequestMeasure();
