@@ -13,7 +13,46 @@ public:
     CFListCtrl();
     ~CFListCtrl() override;
 
-    // Profiles, columns, rows and cell text.
+    // Data members, by concern: records, focus cell, in-place editing, off-screen
+    // painting, settings. Public: the dialog and the other grid parts read them.
+
+    // Records (flistmodel.cpp, flisttree.cpp).
+    PFNFLCOMPARE m_pfnCompare;
+    CWnd* m_pNotifyWnd;
+    int m_nRedrawLock;
+    XFList_ControlProfile m_DefaultProfile;
+    CArray<XFList_ControlProfile*> m_Profiles;
+    // In-place editing.
+    CWnd* m_pEditor;
+    POSITION m_hEditRow;
+    int m_nEditCol;
+    UINT m_nContinueKey;
+    // Records.
+    CArray<XFList_Column> m_Columns;
+    CList<XFList_Row*> m_Rows;
+    XFList_Row m_RootRow;
+    // Focus cell and its colours.
+    POSITION m_hFocusRow;
+    int m_nFocusCol;
+    COLORREF m_crFocusRowBk;
+    COLORREF m_crFocusRowText;
+    COLORREF m_crFocusCellBk;
+    COLORREF m_crFocusCellText;
+    // Off-screen painting. The DC is declared first, so the bitmap would be destroyed
+    // while still selected: the destructor releases both itself, DC first.
+    CDC m_dcMem;
+    CBitmap m_bmpMem;
+    int m_nMemWidth;
+    int m_nMemHeight;
+    // Settings.
+    int m_nLineHeight;
+    int m_nCollapsedImage;
+    int m_nExpandedImage;
+    DWORD m_dwFlags;
+    int m_nLinesPerRow;
+    int m_nTreeColumn;
+
+    // Profiles, columns, rows and cell text (flistmodel.cpp).
     int AddProfile(DWORD dwStyle);
     int InsertColumn(int nCol, CString strHeading, int nWidth, int nFormat, int nProfile);
     POSITION InsertItem(CString strText, int nImage, int nProfile);
@@ -24,15 +63,18 @@ public:
     CString GetItemText(POSITION hRow, int nCol);
     CString GetColumnHeading(int nCol);
 
-    // Row tree and its mirror in the list view.
+    // Row tree and its mirror in the list view (flisttree.cpp).
     int GetRowCount();
     POSITION GetRowAt(int nIndex);
     POSITION GetNextItem(POSITION hRow, UINT nCode);
     void ShowRow(POSITION hRow, BOOL bShow);
     void RedrawRow(POSITION hRow);
     BOOL AreChildrenHidden(POSITION hRow);
+    // Whether a handle taken from outside the records (list-view item data) names a
+    // live row; the root is never shown, so it does not count.
+    BOOL IsLiveRow(POSITION hRow) const;
 
-    // Record access for the other parts of the grid.
+    // Record access for the other parts of the grid (flistmodel.cpp).
     XFList_Row* GetRowRecord(POSITION hRow);
     XFList_Item* GetItem(POSITION hRow, int nCol);
     XFList_Column* GetColumn(int nCol);
@@ -48,7 +90,16 @@ public:
     int GetFocusCol();
     BOOL IsEditorOpen();
 
-    // Row height and column fit.
+    // Geometry (flistgeometry.cpp): every rectangle of a cell comes from
+    // GetCellMetrics, which GetCellRect's kinds read.
+    BOOL GetCellRect(POSITION hRow, int nCol, UINT nKind, RECT* pRect, BOOL bRelative);
+    void GetCellMetrics(POSITION hRow, int nCol, BOOL bRelative, BOOL bParts,
+                        XFList_CellMetrics& metrics);
+    int GetRowHeight();
+    BOOL HitTestCell(POSITION* phRow, int* pnCol, CPoint pt);
+    BOOL EnsureCellVisible(POSITION hRow, int nCol);
+
+    // Column fit (flistautosize.cpp).
     void AutoSizeColumn(int nCol);
 
     // Expanding, collapsing, deleting and exchanging rows (flisttreeops.cpp).
@@ -61,41 +112,11 @@ public:
     void SortChildren(int nCol, POSITION hParent, BOOL bRecursive);
     static int CompareItems(CFListCtrl* pList, int nCol, POSITION hRowA, POSITION hRowB);
 
-    // State, shared with the dialog (flags, focus row) and the other grid parts.
-    PFNFLCOMPARE m_pfnCompare;
-    CWnd* m_pNotifyWnd;
-    int m_nRedrawLock;
-    XFList_ControlProfile m_DefaultProfile;
-    CArray<XFList_ControlProfile*> m_Profiles;
-    CWnd* m_pEditor;
-    POSITION m_hEditRow;
-    int m_nEditCol;
-    UINT m_nContinueKey;
-    CArray<XFList_Column> m_Columns;
-    CList<XFList_Row*> m_Rows;
-    XFList_Row m_RootRow;
-    POSITION m_hFocusRow;
-    int m_nFocusCol;
-    COLORREF m_crFocusRowBk;
-    COLORREF m_crFocusRowText;
-    COLORREF m_crFocusCellBk;
-    COLORREF m_crFocusCellText;
-    CDC m_dcMem;
-    CBitmap m_bmpMem;
-    int m_nMemWidth;
-    int m_nMemHeight;
-    int m_nLineHeight;
-    int m_nCollapsedImage;
-    int m_nExpandedImage;
-    DWORD m_dwFlags;
-    int m_nLinesPerRow;
-    int m_nTreeColumn;
-
 protected:
-    // Lifetime.
+    // Message handlers.
+    // Lifetime (flistctrl.cpp).
     afx_msg void OnDestroy();
-
-    // Row height.
+    // Row height (flistmeasure.cpp).
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMIS);
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFontChange();
@@ -130,6 +151,19 @@ private:
     // Nested suspension of the list view's painting.
     void SuspendRedraw();
     void ResumeRedraw();
+
+    // Geometry of the rows and the client area.
+    BOOL GetListItemBounds(int nItem, RECT* pRect);
+    BOOL GetTopRowRect(RECT* pRect);
+    void GetVisibleRowsRect(RECT* pRect);
+    BOOL GetColumnBodyRect(int nCol, RECT* pRect);
+    BOOL IsFocusCell(POSITION hRow, int nCol);
+
+    // Repaint requests after scrolling (flisterase.cpp).
+    void InvalidateGap();
+    void InvalidateColumnBody(int nCol);
+    BOOL HasGridLines();
+    CImageList* GetSmallImages();
 
     // Row height.
     void RequestMeasure();

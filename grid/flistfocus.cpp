@@ -27,6 +27,7 @@ void CFListCtrl::SetFocusCell(POSITION hRow, int nCol) {
 
     RedrawRow(hOld);
     RedrawRow(hNew);
+    EnsureCellVisible(hNew, nNewCol);
 
     FL_NOTIFY notify;
     BuildNotify(notify, hNew, nNewCol, FLN_FOCUSCHANGE);

@@ -150,3 +150,30 @@ struct XFList_ControlProfile {
     DWORD m_dwData = 0;
     CArray<FL_COMBOITEM> m_ComboItems;
 };
+
+// Every part of one cell, computed together so that painting, hit tests, the column
+// fit and editor placement read the same numbers. A part whose flag is FALSE does
+// not exist for the cell; its rectangle then means nothing.
+struct XFList_CellMetrics {
+    BOOL bCell = FALSE; // the row is shown: the cell, its indent, text area and label exist
+    BOOL bExpander = FALSE;
+    BOOL bCheckBox = FALSE;
+    BOOL bImage = FALSE;
+    BOOL bButton = FALSE;
+    RECT rcCell = {};
+    RECT rcIndented = {}; // the cell less the tree indent
+    RECT rcExpander = {};
+    RECT rcCheckBox = {};
+    RECT rcImage = {};
+    RECT rcText = {};   // right of the expander, check box and image slots
+    RECT rcButton = {}; // the focus cell's button
+    RECT rcLabel = {};  // the text area less the button and the bottom grid line
+    BOOL bGridLines =
+        FALSE; // the list view draws grid lines; each cell owns its left and bottom one
+
+    void Offset(int dx, int dy) {
+        for (RECT* pPart : {&rcCell, &rcIndented, &rcExpander, &rcCheckBox, &rcImage, &rcText,
+                            &rcButton, &rcLabel})
+            ::OffsetRect(pPart, dx, dy);
+    }
+};

@@ -164,3 +164,14 @@ void CFListCtrl::RedrawRow(POSITION hRow) {
     RedrawItems(pRow->m_nListIndex, pRow->m_nListIndex);
     UpdateWindow();
 }
+
+BOOL CFListCtrl::IsLiveRow(POSITION hRow) const {
+    // Item data comes from outside the records; only a position of m_Rows may be
+    // dereferenced. A walk over the rows is cheap next to painting one.
+    if (!hRow || hRow == FL_ROOT)
+        return FALSE;
+    for (POSITION pos = m_Rows.GetHeadPosition(); pos; m_Rows.GetNext(pos))
+        if (pos == hRow)
+            return TRUE;
+    return FALSE;
+}

@@ -16,6 +16,10 @@ protected:
         AddColumns(2);
         m_grid.InsertColumn(2, L"Checked", 60, LVCFMT_LEFT, m_nProfile);
         m_rows = AddRows(3);
+        // The window was never painted: flush that first paint of every row, or the
+        // first repaint a test triggers would include it.
+        ::UpdateWindow(List());
+        m_grid.m_Drawn.clear();
     }
     // Repaints requested since the last call, as list item indexes.
     std::vector<UINT> TakeDrawn() {
