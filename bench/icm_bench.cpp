@@ -1,4 +1,5 @@
 #include "icm.h"
+#include "icm_exact.h"
 #include "icm_loop_nest.h"
 #include "run.h"
 
@@ -6,6 +7,7 @@
 
 #include <cstring>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -39,6 +41,27 @@ void BM_ComputeICMEquity(benchmark::State& state) {
 }
 BENCHMARK(BM_LoopNest)->Arg(3)->Arg(6)->Arg(10);
 BENCHMARK(BM_ComputeICMEquity)->Arg(3)->Arg(6)->Arg(10);
+
+// The whole-table engine: state.range(0) players, state.range(1) paid places.
+void BM_ExactPlaceTable(benchmark::State& state) {
+    std::vector<int> chips;
+    for (int i = 0; i < state.range(0); ++i)
+        chips.push_back(1000 + 137 * i);
+    const int places = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(chips.data());
+        const std::vector<double> table = ComputeICMPlaceTable(chips, places);
+        benchmark::DoNotOptimize(table.data());
+    }
+}
+BENCHMARK(BM_ExactPlaceTable)
+    ->Args({10, 5})
+    ->Args({10, 10})
+    ->Args({16, 16})
+    ->Args({18, 18})
+    ->Args({20, 20})
+    ->Args({24, 24})
+    ->Unit(benchmark::kMicrosecond);
 
 // Parsing, computing and JSON formatting of a full table, as one call of the tool.
 void BM_CommandLineJson(benchmark::State& state) {
