@@ -104,17 +104,22 @@ std::vector<double> ComputeICMPlaceTable(std::span<const int> chips, int places)
     return table;
 }
 
-std::vector<double> ComputeICMEquities(std::span<const int> chips, std::span<const double> shares) {
-    const int places = static_cast<int>(shares.size());
-    const std::vector<double> table = ComputeICMPlaceTable(chips, places);
+std::vector<double> ICMEquitiesFromTable(std::span<const int> chips, std::span<const double> table,
+                                         std::span<const double> shares) {
+    const std::size_t places = shares.size();
     std::vector<double> equity(chips.size(), 0.0);
     for (std::size_t i = 0; i < chips.size(); ++i) {
         if (chips[i] <= 0)
             continue;
         double acc = 0.0;
-        for (int j = 0; j < places; ++j)
+        for (std::size_t j = 0; j < places; ++j)
             acc = table[i * places + j] * shares[j] + acc;
         equity[i] = acc;
     }
     return equity;
+}
+
+std::vector<double> ComputeICMEquities(std::span<const int> chips, std::span<const double> shares) {
+    const std::vector<double> table = ComputeICMPlaceTable(chips, static_cast<int>(shares.size()));
+    return ICMEquitiesFromTable(chips, table, shares);
 }

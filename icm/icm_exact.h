@@ -28,3 +28,7 @@ std::vector<double> ComputeICMPlaceTable(std::span<const int> chips, int places)
 // Each player's expected fraction of the pool for the shares of places 1 to shares.size():
 // the place probabilities weighted in place order. A count that is not positive earns 0.
 std::vector<double> ComputeICMEquities(std::span<const int> chips, std::span<const double> shares);
+
+// The same weighting of a table already computed for these chips and shares.size() places.
+std::vector<double> ICMEquitiesFromTable(std::span<const int> chips, std::span<const double> table,
+                                         std::span<const double> shares);
