@@ -97,7 +97,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                     const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    rect.right - rect.left, rect.bottom - rect.top, AfxSafeHwnd(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
@@ -120,15 +120,21 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     PreSubclassWindow();
     auto old = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
+    auto& procs = AfxWndState().superProcs;
     if (old != AfxWndProc) {
+        procs[hWnd] = old;
         m_pfnSuper = old;
-        AfxWndState().superProcs[hWnd] = old;
+    } else {
+        // Ours already (an earlier object let go with a plain Detach): the window's
+        // own procedure is the one noted then.
+        auto it = procs.find(hWnd);
+        m_pfnSuper = it != procs.end() ? it->second : nullptr;
     }
     return TRUE;
 }
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    HWND hWndControl = ::GetDlgItem(pParent->GetSafeHwnd(), static_cast<int>(nID));
+    HWND hWndControl = ::GetDlgItem(AfxSafeHwnd(pParent), static_cast<int>(nID));
     return hWndControl != nullptr && SubclassWindow(hWndControl);
 }
 
