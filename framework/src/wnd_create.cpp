@@ -115,20 +115,16 @@ BOOL CWnd::DestroyWindow() {
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
+    // A window that is ours already (an earlier object let go of it with a plain
+    // Detach) keeps the procedure noted then, which Attach has taken.
     if (!Attach(hWnd))
         return FALSE;
     PreSubclassWindow();
     auto old = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
-    auto& procs = AfxWndState().superProcs;
     if (old != AfxWndProc) {
-        procs[hWnd] = old;
         m_pfnSuper = old;
-    } else {
-        // Ours already (an earlier object let go with a plain Detach): the window's
-        // own procedure is the one noted then.
-        auto it = procs.find(hWnd);
-        m_pfnSuper = it != procs.end() ? it->second : nullptr;
+        AfxWndState().superProcs[hWnd] = old;
     }
     return TRUE;
 }
