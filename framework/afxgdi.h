@@ -3,11 +3,11 @@
 //
 // Create* on an object that already holds a handle refuses (FALSE) before making
 // anything, so nothing can be orphaned: to replace the object, DeleteObject first.
-// DeleteObject may be called while the object is still selected into a DC of the
-// thread that the framework made (CreateCompatibleDC, CPaintDC, CClientDC,
-// CWindowDC): that DC gets its original object back first, so the deletion always
-// frees the handle, on Windows (which refuses to delete a selected bitmap) as well
-// as under Wine (which would only defer it).
+// DeleteObject may be called while the object is still selected into a DC that the
+// framework obtained (CreateCompatibleDC, CPaintDC, CClientDC, CWindowDC): that DC
+// gets its original object back first, so the deletion always frees the handle, on
+// Windows (which refuses to delete a selected bitmap) as well as under Wine (which
+// would only defer it). A DC given to a wrapper with Attach is not watched.
 #pragma once
 
 #include "afxhandlemap.h"

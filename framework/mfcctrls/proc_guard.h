@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <exception>
-
 // Runs f; an exception stops here, is reported to the debugger output and the
 // message answers fallback.
 template <class F>

@@ -21,9 +21,17 @@ int slotOf(DWORD objectType) {
 }
 
 // The DCs that keep their originals. Process-wide, so that a DC given up on another
-// thread than the one that made it leaves no dangling entry behind.
-std::mutex g_keepersLock;
-std::vector<CDC*> g_keepers;
+// thread than the one that made it leaves no dangling entry behind; never destroyed,
+// so that a DC object that outlives static destruction can still unregister.
+struct Keepers {
+    std::mutex lock;
+    std::vector<CDC*> dcs;
+};
+
+Keepers& keepers() {
+    static Keepers* instance = new Keepers;
+    return *instance;
+}
 
 } // namespace
 
@@ -32,9 +40,13 @@ void CDC::KeepOriginals() {
         return;
     for (int i = 0; i < 4; ++i)
         m_hOriginal[i] = ::GetCurrentObject(m_hDC, kOriginalTypes[i]);
-    std::lock_guard lock(g_keepersLock);
-    if (std::find(g_keepers.begin(), g_keepers.end(), this) == g_keepers.end())
-        g_keepers.push_back(this);
+    const auto none = [](HGDIOBJ h) { return h == nullptr; };
+    if (std::all_of(std::begin(m_hOriginal), std::end(m_hOriginal), none))
+        return;
+    Keepers& k = keepers();
+    std::lock_guard lock(k.lock);
+    if (std::find(k.dcs.begin(), k.dcs.end(), this) == k.dcs.end())
+        k.dcs.push_back(this);
 }
 
 void CDC::RestoreOriginals() {
@@ -49,17 +61,22 @@ void CDC::RestoreOriginals() {
 }
 
 void CDC::ForgetOriginals() {
+    const auto none = [](HGDIOBJ h) { return h == nullptr; };
+    if (std::all_of(std::begin(m_hOriginal), std::end(m_hOriginal), none))
+        return; // never kept (a DC someone else gave us, or a temporary)
     std::fill(std::begin(m_hOriginal), std::end(m_hOriginal), nullptr);
-    std::lock_guard lock(g_keepersLock);
-    g_keepers.erase(std::remove(g_keepers.begin(), g_keepers.end(), this), g_keepers.end());
+    Keepers& k = keepers();
+    std::lock_guard lock(k.lock);
+    k.dcs.erase(std::remove(k.dcs.begin(), k.dcs.end(), this), k.dcs.end());
 }
 
 void AfxDeselectObject(HGDIOBJ hObject) {
     const int slot = hObject != nullptr ? slotOf(::GetObjectType(hObject)) : -1;
     if (slot < 0)
         return;
-    std::lock_guard lock(g_keepersLock);
-    for (CDC* pDC : g_keepers) {
+    Keepers& k = keepers();
+    std::lock_guard lock(k.lock);
+    for (CDC* pDC : k.dcs) {
         const HGDIOBJ original = pDC->m_hOriginal[slot];
         if (original != nullptr && original != hObject &&
             ::GetCurrentObject(pDC->m_hDC, kOriginalTypes[slot]) == hObject)
