@@ -29,9 +29,40 @@ ON_NOTIFY(HDN_ITEMCLICKA, 0, &CFListCtrl::OnHeaderItemClick)
 ON_NOTIFY(HDN_ITEMCLICKW, 0, &CFListCtrl::OnHeaderItemClick)
 ON_NOTIFY(HDN_DIVIDERDBLCLICKA, 0, &CFListCtrl::OnHeaderDividerDblClick)
 ON_NOTIFY(HDN_DIVIDERDBLCLICKW, 0, &CFListCtrl::OnHeaderDividerDblClick)
+// Mouse: the list view's own click handling is never used.
+// void OnLButtonDown(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDOWN()
+// void OnLButtonDblClk(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDBLCLK()
+// void OnContextMenu(CWnd* pWnd, CPoint pos)
+ON_WM_CONTEXTMENU()
+// Keys and characters.
+// void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+ON_WM_KEYDOWN()
+// void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+ON_WM_CHAR()
+// UINT OnGetDlgCode()
+ON_WM_GETDLGCODE()
+// In-place editors: their end-of-edit report names the grid as sender and comes back
+// here reflected; a destroyed editor window is forgotten.
+// void OnEditorEnded(NMHDR* pNMHDR, LRESULT* pResult)
+ON_NOTIFY_REFLECT(FLN_EDITORCLOSE, &CFListCtrl::OnEditorEnded)
+// LRESULT OnParentNotify(WPARAM wParam, LPARAM lParam)
+ON_MESSAGE(WM_PARENTNOTIFY, &CFListCtrl::OnParentNotify)
 END_MESSAGE_MAP()
 
+BOOL CFListCtrl::PreCreateWindow(CREATESTRUCT& cs) {
+    // The grid edits cells itself, one row at a time, and draws every row.
+    cs.style &= ~LVS_EDITLABELS;
+    cs.style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDRAWFIXED;
+    return CListCtrl::PreCreateWindow(cs);
+}
+
 void CFListCtrl::OnDestroy() {
+    // An open editor goes with our window, without telling us; it deletes itself.
+    m_pEditor = nullptr;
+    m_hEditRow = nullptr;
+    m_nEditCol = -1;
     DeleteItem(FL_ROOT); // one FLN_DELETEROW per row while the parent still exists
     FreeProfiles();
     CListCtrl::OnDestroy();

@@ -112,7 +112,24 @@ public:
     void SortChildren(int nCol, POSITION hParent, BOOL bRecursive);
     static int CompareItems(CFListCtrl* pList, int nCol, POSITION hRowA, POSITION hRowB);
 
+    // Mouse (flistmouse.cpp) and keys (flistkeys.cpp): they move the focus cell and
+    // hand every request that may open an editor to HandleEditMessage.
+    void HandleClick(BOOL bDoubleClick, CPoint pt);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // In-place editing (flistediting.cpp): opens an editor over the focus cell for a
+    // click, key or character, and takes an editor's end-of-edit report
+    // (FLN_EDITORCLOSE with its FL_ENDEDIT).
+    LRESULT HandleEditMessage(UINT nMsg, WPARAM wKey, FL_ENDEDIT* pEnd);
+
+    // Window creation (flistctrl.cpp).
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
 protected:
+    // Column widths from the header; every notification then goes to the framework,
+    // which reflects the editors' reports (flistcolumns.cpp).
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
     // Message handlers.
     // Lifetime (flistctrl.cpp).
     afx_msg void OnDestroy();
@@ -124,6 +141,18 @@ protected:
     // Header notifications.
     afx_msg void OnHeaderItemClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnHeaderDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult);
+
+    // Mouse (flistmouse.cpp).
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
+    // Keys (flistkeys.cpp). The Tab-advance of an edit calls OnKeyDown directly.
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg UINT OnGetDlgCode();
+    // In-place editing (flistediting.cpp).
+    afx_msg void OnEditorEnded(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnParentNotify(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -164,6 +193,17 @@ private:
     void InvalidateColumnBody(int nCol);
     BOOL HasGridLines();
     CImageList* GetSmallImages();
+
+    // Mouse and keys.
+    void ClickCheckBox(POSITION hRow, int nCol);
+    void FocusListItem(int nItem, int nCol);
+    void FocusPageRow(BOOL bLast, int nCol);
+    void TakeColumnWidth(int nCol, int cxy);
+
+    // In-place editing: the steps of HandleEditMessage.
+    BOOL OpenTextEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol);
+    void PressCellButton(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol);
+    LRESULT CloseEditor(UINT nEndKey, FL_ENDEDIT* pEnd);
 
     // Row height.
     void RequestMeasure();
