@@ -29,6 +29,8 @@ BOOL CFListCtrl::OnEraseBkgnd(CDC* pDC) {
 }
 
 void CFListCtrl::EraseOutsideRows(CDC* pDC) {
+    if (!pDC)
+        return; // WM_ERASEBKGND without a DC
     const BOOL bGrid = HasGridLines();
     RECT rcRows;
     GetVisibleRowsRect(&rcRows);

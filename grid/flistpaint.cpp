@@ -94,6 +94,8 @@ BOOL CFListCtrl::DrawPart(UINT nStep, CDC* pDC, POSITION hRow, int nCol) {
     }
     if (nStep < FLDP_BACKGROUND || nStep > FLDP_GRIDLINES)
         return TRUE;
+    if (!pDC && nStep != FLDP_BACKGROUND)
+        return FALSE; // only the background goes to the off-screen DC whatever it is given
     XFList_CellMetrics m;
     GetCellMetrics(hRow, nCol, TRUE, TRUE, m);
     return DrawCellPart(nStep, pDC, hRow, nCol, m);

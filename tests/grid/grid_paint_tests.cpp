@@ -431,4 +431,28 @@ TEST_F(GridPaintTest, ListViewsOwnPaintCycleDrawsEveryRowThroughTheGrid) {
     EXPECT_EQ(TextPixels(m_rows[3], 2, kListText), 0);
 }
 
+TEST_F(GridPaintTest, WidthChangeRepaintsOnlyTheColumnsAreaOutsideTheRows) {
+    ::ValidateRect(List(), nullptr);
+    EXPECT_TRUE(m_grid.DrawPart(FLDP_INVALIDATECOLUMN, nullptr, nullptr, 1));
+    HRGN hUpdate = ::CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(List(), hUpdate, FALSE);
+    const CRect rcRow = Part(m_rows[3], 1, FLR_CELL);
+    EXPECT_TRUE(::PtInRegion(hUpdate, rcRow.left + 5, rcRow.bottom + 5));
+    EXPECT_FALSE(::PtInRegion(hUpdate, rcRow.left + 5, rcRow.top + 5));    // the rows repaint
+    EXPECT_FALSE(::PtInRegion(hUpdate, rcRow.left - 5, rcRow.bottom + 5)); // column 0
+    ::DeleteObject(hUpdate);
+}
+
+TEST_F(GridPaintTest, ScrollingTakesTheKeyboardFocusFromAnEditor) {
+    HWND hEditor = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 20, 50, 15, List(),
+                                     nullptr, nullptr, nullptr);
+    for (UINT nMsg : {UINT(WM_HSCROLL), UINT(WM_VSCROLL)}) {
+        ::SetFocus(hEditor);
+        ASSERT_EQ(::GetFocus(), hEditor);
+        ListSend(nMsg, SB_ENDSCROLL);
+        EXPECT_EQ(::GetFocus(), List()) << nMsg;
+    }
+    ::DestroyWindow(hEditor);
+}
+
 } // namespace
