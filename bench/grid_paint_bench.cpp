@@ -60,9 +60,8 @@ void RunBenchmarks(CTallyvaneDlg& dlg) {
     });
     // Each stored equity repaints its row before the next is computed, so the press
     // returns after the last row has been painted.
-    Report("Calculate ICM, click to last row painted", [&] {
-        ::SendMessageW(::GetDlgItem(hDlg, IDC_CALCULATE), BM_CLICK, 0, 0);
-    });
+    Report("Calculate ICM, click to last row painted",
+           [&] { ::SendMessageW(::GetDlgItem(hDlg, IDC_CALCULATE), BM_CLICK, 0, 0); });
 }
 
 CTallyvaneDlg* g_pDlg = nullptr;

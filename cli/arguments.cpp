@@ -1,11 +1,11 @@
 #include "arguments.h"
 
+#include "icm_exact.h"
 #include "numbers.h"
 #include "usage_error.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cstddef>
 #include <string_view>
 
 namespace {
@@ -15,38 +15,39 @@ struct RawOptions {
     std::string payouts;
     std::string pool = "1000";
     bool json = false;
+    bool places = false;
 };
 
 void Declare(CLI::App& app, RawOptions& raw) {
     app.add_option("--chips", raw.chips,
-                   "Chip counts of seats 1 to 10, comma-separated (missing seats are empty)")
+                   "Chip counts of seats 1 to 24, comma-separated (missing seats are empty)")
         ->required()
         ->type_name("LIST");
     app.add_option("--payouts", raw.payouts,
-                   "Payouts of places 1 to 5 as percentages or any ratio, comma-separated")
+                   "Payouts of places 1 to 24 as percentages or any ratio, comma-separated")
         ->required()
         ->type_name("LIST");
     app.add_option("--pool", raw.pool, "Prize pool (default 1000)")->type_name("X");
     app.add_flag("--json", raw.json, "Print the result as JSON");
+    app.add_flag("--places", raw.places, "Add each player's chance of each paid place");
 }
 
 Arguments Convert(const RawOptions& raw) {
     Arguments args;
-    const auto chips = SplitList("--chips", raw.chips, ICM_PLAYERS, "counts");
-    for (std::size_t i = 0; i < chips.size(); ++i)
-        args.chips[i] = ParseInteger("--chips", chips[i]);
-    const auto payouts = SplitList("--payouts", raw.payouts, ICM_PLACES, "payouts");
-    for (std::size_t i = 0; i < payouts.size(); ++i)
-        args.payouts[i] = ParseNumber("--payouts", payouts[i]);
+    for (std::string_view count : SplitList("--chips", raw.chips, ICM_MAX_PLAYERS, "counts"))
+        args.chips.push_back(ParseInteger("--chips", count));
+    for (std::string_view payout : SplitList("--payouts", raw.payouts, ICM_MAX_PLACES, "payouts"))
+        args.payouts.push_back(ParseNumber("--payouts", payout));
     args.pool = ParseNumber("--pool", raw.pool);
     args.json = raw.json;
+    args.places = raw.places;
     return args;
 }
 
 } // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const argv[]) {
-    CLI::App app{"ICM equity of up to ten tournament players over five paid places.",
+    CLI::App app{"ICM equity of up to 24 tournament players over up to 24 paid places.",
                  "tallyvane-icm"};
     RawOptions raw;
     Declare(app, raw);

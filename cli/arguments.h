@@ -1,15 +1,15 @@
 #pragma once
 
-#include "icm.h"
-
 #include <string>
+#include <vector>
 
-// What the command line asks for. Seats and places it leaves out are 0.
+// What the command line asks for: the counts and payouts as given (at most 24 of each).
 struct Arguments {
-    int chips[ICM_PLAYERS] = {};
-    double payouts[ICM_PLACES] = {};
+    std::vector<int> chips;
+    std::vector<double> payouts;
     double pool = 1000;
     bool json = false;
+    bool places = false; // also report each player's chance of each paid place
 };
 
 struct CommandLine {

@@ -12,27 +12,36 @@ std::int64_t ChipSum(const Calculation& calc) {
     return sum;
 }
 
-std::string Row(int seat, int chips, double chipPercent, double equityPercent,
-                const std::string& amount) {
-    char line[512];
-    std::snprintf(line, sizeof line, "%4d  %11d  %9.2f%%  %9.2f%%  %14s\n", seat, chips,
-                  chipPercent, equityPercent, amount.c_str());
-    return line;
+// printf into a string of whatever length the text needs.
+template <typename... Values> std::string Printed(const char* format, Values... values) {
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, values...);
+    return text;
+}
+
+std::string Row(const Calculation& calc, std::size_t i, double total) {
+    const int chips = calc.chips[i];
+    std::string line = Printed("%4d  %11d  %9.2f%%  %9.2f%%  %14s", static_cast<int>(i + 1), chips,
+                               chips / total * 100.0, calc.equity[i] * 100.0,
+                               FormatAmount(calc.equity[i], calc.pool).c_str());
+    const std::size_t places = calc.shares.size();
+    for (std::size_t j = 0; !calc.places.empty() && j < places; ++j)
+        line += Printed("  %8.2f%%", calc.places[i * places + j] * 100.0);
+    return line + "\n";
 }
 
 } // namespace
 
 std::string FormatTable(const Calculation& calc) {
-    char heading[128];
-    std::snprintf(heading, sizeof heading, "%4s  %11s  %10s  %10s  %14s\n", "Seat", "Chips",
-                  "Chips %", "Equity %", "Amount");
-    std::string text = heading;
+    std::string text =
+        Printed("%4s  %11s  %10s  %10s  %14s", "Seat", "Chips", "Chips %", "Equity %", "Amount");
+    for (std::size_t j = 0; !calc.places.empty() && j < calc.shares.size(); ++j)
+        text += Printed("  %9s", ("Place " + std::to_string(j + 1)).c_str());
+    text += "\n";
     const double total = static_cast<double>(ChipSum(calc));
-    for (int i = 0; i < ICM_PLAYERS; ++i) {
-        if (calc.chips[i] == 0)
-            continue;
-        text += Row(i + 1, calc.chips[i], calc.chips[i] / total * 100.0, calc.equity[i] * 100.0,
-                    FormatAmount(calc.equity[i], calc.pool));
-    }
+    for (std::size_t i = 0; i < calc.chips.size(); ++i)
+        if (calc.chips[i] != 0)
+            text += Row(calc, i, total);
     return text;
 }

@@ -45,12 +45,15 @@ ON_WM_HSCROLL()
 ON_WM_VSCROLL()
 // void OnSysColorChange()
 ON_WM_SYSCOLORCHANGE()
+// Header clicks: void OnX(NMHDR* pNMHDR, LRESULT* pResult)
+ON_NOTIFY(HDN_ITEMCLICKA, 0, &CFListCtrl::OnHeaderItemClick)
+ON_NOTIFY(HDN_ITEMCLICKW, 0, &CFListCtrl::OnHeaderItemClick)
+ON_NOTIFY(HDN_DIVIDERDBLCLICKA, 0, &CFListCtrl::OnHeaderDividerDblClick)
+ON_NOTIFY(HDN_DIVIDERDBLCLICKW, 0, &CFListCtrl::OnHeaderDividerDblClick)
 END_MESSAGE_MAP()
 
 void CFListCtrl::OnDestroy() {
-    if (GetSafeHwnd())
-        SendMessage(LVM_DELETEALLITEMS, 0, 0);
-    FreeRows();
+    DeleteItem(FL_ROOT); // one FLN_DELETEROW per row while the parent still exists
     FreeProfiles();
     CListCtrl::OnDestroy();
 }

@@ -56,6 +56,9 @@ public:
     int AddProfile(DWORD dwStyle);
     int InsertColumn(int nCol, CString strHeading, int nWidth, int nFormat, int nProfile);
     POSITION InsertItem(CString strText, int nImage, int nProfile);
+    // Appends a row as the last child of hParent (FL_ROOT: a top-level row); it is
+    // shown when its parent is shown and expanded.
+    POSITION InsertItem(POSITION hParent, CString strText, int nImage, int nProfile);
     void SetItemText(POSITION hRow, int nCol, CString strText);
     CString GetItemText(POSITION hRow, int nCol);
     CString GetColumnHeading(int nCol);
@@ -107,7 +110,14 @@ public:
     BOOL PrepareMemDC(CDC* pDC, RECT rcCell);
     void AutoSizeColumn(int nCol);
 
-    // Sorting (flistcompare.cpp).
+    // Expanding, collapsing, deleting and exchanging rows (flisttreeops.cpp).
+    void Expand(POSITION hRow, BOOL bCollapse);
+    void DeleteItem(POSITION hRow);
+    void SwapRows(POSITION hRowA, POSITION hRowB);
+
+    // Sorting (flistsort.cpp).
+    void SortColumn(int nCol, BOOL bDescending);
+    void SortChildren(int nCol, POSITION hParent, BOOL bRecursive);
     static int CompareItems(CFListCtrl* pList, int nCol, POSITION hRowA, POSITION hRowB);
 
 protected:
@@ -123,6 +133,10 @@ protected:
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnSysColorChange();
+
+    // Header notifications.
+    afx_msg void OnHeaderItemClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnHeaderDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
 
@@ -145,6 +159,11 @@ private:
     void AddListItem(POSITION hRow);
     void RemoveListItem(XFList_Row* pRow);
     void RenumberListFrom(int nItem);
+    void SetListItemRow(int nItem, POSITION hRow);
+
+    // Nested suspension of the list view's painting.
+    void SuspendRedraw();
+    void ResumeRedraw();
 
     // Geometry of the rows and the client area.
     BOOL GetListItemBounds(int nItem, RECT* pRect);

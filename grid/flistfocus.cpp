@@ -13,13 +13,15 @@ void CFListCtrl::SetFocusCell(POSITION hRow, int nCol) {
     if (IsEditorOpen())
         return; // the focus stays on the cell being edited
     const POSITION hNew = hRow == FL_ROOT ? nullptr : hRow;
-    const int nNewCol = (m_dwFlags & FLF_ROWFOCUS) ? -1 : nCol;
+    // A column past the last names the last one, also in the notification, whose
+    // record could not describe a cell that does not exist.
+    const int nLastCol = static_cast<int>(m_Columns.GetSize()) - 1;
+    const int nNewCol = (m_dwFlags & FLF_ROWFOCUS) ? -1 : (nCol > nLastCol ? nLastCol : nCol);
 
     const POSITION hOld = m_hFocusRow;
     const int nOldCol = m_nFocusCol;
     m_hFocusRow = hNew;
-    const int nLastCol = static_cast<int>(m_Columns.GetSize()) - 1;
-    m_nFocusCol = (m_dwFlags & FLF_ROWFOCUS) ? -1 : (nNewCol > nLastCol ? nLastCol : nNewCol);
+    m_nFocusCol = nNewCol;
     if (hNew == hOld && nNewCol == nOldCol)
         return;
 

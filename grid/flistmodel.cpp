@@ -48,6 +48,10 @@ void CFListCtrl::InsertCellIntoRows(int nCol, int nProfile) {
 }
 
 POSITION CFListCtrl::InsertItem(CString strText, int nImage, int nProfile) {
+    return InsertItem(FL_ROOT, strText, nImage, nProfile);
+}
+
+POSITION CFListCtrl::InsertItem(POSITION hParent, CString strText, int nImage, int nProfile) {
     const int nTextCol = m_nTreeColumn < 0 ? 0 : m_nTreeColumn;
     if (nTextCol >= m_Columns.GetSize())
         AfxThrowInvalidArgException();
@@ -61,15 +65,17 @@ POSITION CFListCtrl::InsertItem(CString strText, int nImage, int nProfile) {
     if (nProfile >= 0)
         cell.m_nProfile = nProfile;
 
+    XFList_Row* pParent = GetRowRecord(hParent);
     XFList_Row* pRow = pNew.get();
     const POSITION hRow = m_Rows.AddTail(pRow);
     pNew.release(); // owned through m_Rows from here on
     pRow->m_hSelf = hRow;
-    pRow->m_hParent = FL_ROOT;
-    pRow->m_nLevel = m_RootRow.m_nLevel + 1;
-    pRow->m_posInParent = m_RootRow.m_Children.AddTail(hRow);
+    pRow->m_hParent = hParent;
+    pRow->m_nLevel = pParent->m_nLevel + 1;
+    pRow->m_posInParent = pParent->m_Children.AddTail(hRow);
 
     ShowRow(hRow, TRUE);
+    RedrawRow(hParent); // a first child gives the parent its expander
     AutoSizeColumn(-1);
     return hRow;
 }

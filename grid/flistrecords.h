@@ -97,6 +97,21 @@ struct FL_NOTIFY {
 constexpr LRESULT FLNR_VETO = 0x1;     // do not take the step
 constexpr LRESULT FLNR_KEEPEDIT = 0x2; // keep the in-place editor open
 
+// An in-place editor's report to the grid that its edit ended, sent as WM_NOTIFY
+// with code FLN_EDITORCLOSE; the grid's answer may keep the editor open.
+struct FL_ENDEDIT {
+    NMHDR hdr = {};
+    CString strText;  // the editor's final text
+    DWORD dwData = 0; // item data of the chosen drop-down entry
+    POSITION hRow = nullptr;
+    int nCol = -1;
+    UINT nEndKey = VK_RETURN; // VK_RETURN, VK_TAB or VK_ESCAPE
+};
+
+// Control ids of the in-place editors.
+constexpr UINT FL_EDITOR_ID_TEXT = 501;
+constexpr UINT FL_EDITOR_ID_COMBO = 502;
+
 // One entry of a drop-down list.
 struct FL_COMBOITEM {
     CString strText;

@@ -121,7 +121,7 @@ void CFListCtrl::AddListItem(POSITION hRow) {
     const int nItem = hAbove ? GetRowRecord(hAbove)->m_nListIndex + 1 : 0;
     pRow->m_nListIndex = nItem;
     CListCtrl::InsertItem(LVIF_TEXT | LVIF_STATE, nItem, L"", 0, 0, 0, 0);
-    CListCtrl::SetItem(nItem, 0, LVIF_PARAM, nullptr, 0, 0, 0, reinterpret_cast<LPARAM>(hRow));
+    SetListItemRow(nItem, hRow);
 
     if (!AreChildrenHidden(hRow)) {
         POSITION pos = pRow->m_Children.GetHeadPosition();
@@ -151,6 +151,10 @@ void CFListCtrl::RenumberListFrom(int nItem) {
         if (pRow)
             pRow->m_nListIndex = i;
     }
+}
+
+void CFListCtrl::SetListItemRow(int nItem, POSITION hRow) {
+    CListCtrl::SetItem(nItem, 0, LVIF_PARAM, nullptr, 0, 0, 0, reinterpret_cast<LPARAM>(hRow));
 }
 
 void CFListCtrl::RedrawRow(POSITION hRow) {

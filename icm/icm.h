@@ -11,3 +11,8 @@ constexpr int ICM_PLACES = 5;
 // positive). Allocates nothing and keeps no state, so it may run on any thread at once.
 void ComputeICMEquity(const int chips[ICM_PLAYERS], double equity[ICM_PLAYERS],
                       const double shares[ICM_PLACES]);
+
+// The table behind the equities: places[i][j] is the probability that player i finishes in
+// place j+1, exactly as ComputeICMEquity forms it. Rows of empty seats hold 0 from place 2
+// on. Allocates nothing and keeps no state.
+void ComputeICMPlaces(const int chips[ICM_PLAYERS], double places[ICM_PLAYERS][ICM_PLACES]);

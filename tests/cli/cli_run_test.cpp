@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <regex>
 #include <sstream>
@@ -46,6 +47,59 @@ TEST(CliJson, ZeroPayoutSumGivesNotANumberForPlayersWithChips) {
     const auto seats = std::sregex_iterator(out.begin(), out.end(), nan);
     EXPECT_EQ(std::distance(seats, std::sregex_iterator()), 2) << out;
     EXPECT_NE(out.find(Seat(2, 0, "0", "0.000000")), std::string::npos) << out;
+}
+
+TEST(CliJson, PlacesOfTheDialogExample) {
+    const std::string out =
+        RunTool({"--chips", "50,30,20", "--payouts", "50,30,20", "--json", "--places"});
+    std::string want = "\"places\": [[0.5, 0.3392857142857143, 0.1607142857142857, 0, 0], "
+                       "[0.3, 0.375, 0.325, 0, 0], [0.2, 0.2857142857142857, 0.5142857142857142, "
+                       "0, 0]";
+    for (int seat = 4; seat <= 10; ++seat)
+        want += ", [0, 0, 0, 0, 0]";
+    EXPECT_NE(out.find(want + "]}\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find("places"), out.rfind("places")) << out;
+}
+
+// Beyond ten seats or five places the whole-table engine takes over; the table keeps at least
+// ten seats and five places, and its JSON has one entry per seat and per place.
+TEST(CliJson, LargerTablesUseEverySeatAndPlace) {
+    const std::string dialog = RunTool({"--chips", "40,30,10,10,5,5", "--payouts", "5,3,2"});
+    EXPECT_EQ(RunTool({"--chips", "40,30,10,10,5,5,0,0,0,0,0", "--payouts", "5,3,2"}), dialog);
+    EXPECT_EQ(RunTool({"--chips", "40,30,10,10,5,5", "--payouts", "5,3,2,0,0,0"}), dialog);
+
+    std::string chips = "1000", payouts = "20";
+    for (int seat = 2; seat <= 20; ++seat) {
+        chips += "," + std::to_string(1000 + 250 * seat);
+        payouts += "," + std::to_string(21 - seat);
+    }
+    const std::string out =
+        RunTool({"--chips", chips.c_str(), "--payouts", payouts.c_str(), "--json", "--places"});
+    const std::regex seat(R"(\{"seat": (\d+), "chips": \d+, "equity": ([0-9.e-]+), )");
+    double sum = 0;
+    int seats = 0;
+    for (auto it = std::sregex_iterator(out.begin(), out.end(), seat); it != std::sregex_iterator();
+         ++it, ++seats) {
+        EXPECT_EQ(std::stoi((*it)[1]), seats + 1);
+        sum += std::stod((*it)[2]);
+    }
+    EXPECT_EQ(seats, 20);
+    EXPECT_NEAR(sum, 1.0, 1e-12);
+    const std::size_t places = out.find("\"places\": [[");
+    ASSERT_NE(places, std::string::npos) << out;
+    const std::string rows = out.substr(places);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '['), 21);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), ','), 20 * 20 - 1);
+}
+
+TEST(CliTable, PlacesAddOneColumnPerPlace) {
+    EXPECT_EQ(RunTool({"--chips", "3,1", "--payouts", "1", "--places"}),
+              "Seat        Chips     Chips %    Equity %          Amount    Place 1    Place 2"
+              "    Place 3    Place 4    Place 5\n"
+              "   1            3      75.00%      75.00%      750.000000     75.00%     25.00%"
+              "      0.00%      0.00%      0.00%\n"
+              "   2            1      25.00%      25.00%      250.000000     25.00%     75.00%"
+              "      0.00%      0.00%      0.00%\n");
 }
 
 TEST(CliTable, ListsSeatsWithChipsOnly) {

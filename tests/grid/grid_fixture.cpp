@@ -82,25 +82,11 @@ Rows GridTest::AddRows(int nCount) {
 }
 
 POSITION GridTest::AddChildRow(POSITION hParent) {
-    XFList_Row* pRow = new XFList_Row;
-    for (INT_PTR i = 0; i < m_grid.m_Columns.GetSize(); i++)
-        pRow->m_Items.Add(XFList_Item(m_grid.m_Columns[i].m_nProfile));
-    XFList_Row* pParent = m_grid.GetRowRecord(hParent);
-    pRow->m_hSelf = m_grid.m_Rows.AddTail(pRow);
-    pRow->m_hParent = hParent;
-    pRow->m_nLevel = pParent->m_nLevel + 1;
-    pRow->m_posInParent = pParent->m_Children.AddTail(pRow->m_hSelf);
-    m_grid.ShowRow(pRow->m_hSelf, TRUE);
-    return pRow->m_hSelf;
+    return m_grid.InsertItem(hParent, L"", -1, -1);
 }
 
 void GridTest::SetExpanded(POSITION hRow, bool bExpanded) {
-    XFList_Row* pRow = m_grid.GetRowRecord(hRow);
-    pRow->m_bCollapsed = !bExpanded;
-    if (pRow->m_nListIndex < 0)
-        return; // under a collapsed parent only the flag changes
-    for (POSITION pos = pRow->m_Children.GetHeadPosition(); pos;)
-        m_grid.ShowRow(pRow->m_Children.GetNext(pos), bExpanded);
+    m_grid.Expand(hRow, !bExpanded);
 }
 
 void GridTest::CheckConsistency() {
@@ -118,7 +104,17 @@ void GridTest::CheckConsistency() {
         EXPECT_EQ(pRow->m_Items.GetSize(), m_grid.m_Columns.GetSize());
         EXPECT_EQ(pRow->m_nLevel, pParent->m_nLevel + 1);
         EXPECT_EQ(pParent->m_Children.GetAt(pRow->m_posInParent), hRow);
+        for (POSITION posChild = pRow->m_Children.GetHeadPosition(); posChild;)
+            EXPECT_EQ(m_grid.GetRowRecord(pRow->m_Children.GetNext(posChild))->m_hParent, hRow);
         const auto it = std::find(shown.begin(), shown.end(), hRow);
         EXPECT_EQ(pRow->m_nListIndex, it == shown.end() ? -1 : int(it - shown.begin()));
+    }
+    // Every row hangs from exactly one parent entry, and the focus is on a shown row.
+    size_t nLinked = 0;
+    for (POSITION pos = m_grid.m_Rows.GetHeadPosition(); pos;)
+        nLinked += m_grid.m_Rows.GetNext(pos)->m_Children.GetCount();
+    EXPECT_EQ(nLinked + m_grid.m_RootRow.m_Children.GetCount(), size_t(m_grid.m_Rows.GetCount()));
+    if (m_grid.m_hFocusRow) {
+        EXPECT_GE(Index(m_grid.m_hFocusRow), 0);
     }
 }

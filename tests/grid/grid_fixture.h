@@ -38,9 +38,7 @@ protected:
 
     void AddColumns(int nCount);
     Rows AddRows(int nCount);
-    // Links a child record as the tree operations do; the grid decides if it shows.
     POSITION AddChildRow(POSITION hParent);
-    // Sets the expansion flag and shows or hides the children, as expanding does.
     void SetExpanded(POSITION hRow, bool bExpanded);
     int Index(POSITION hRow) { return m_grid.GetRowRecord(hRow)->m_nListIndex; }
 

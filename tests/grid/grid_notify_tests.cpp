@@ -90,6 +90,7 @@ TEST_F(GridNotifyTest, ParentsAnswerComesBackAndReachesOnlyTheNotifyWindow) {
 }
 
 TEST_F(GridNotifyTest, ItemDataIsStoredSilentlyButACheckStateRepaints) {
+    ::UpdateWindow(List()); // paint what inserting the rows left invalid
     TakeDrawn();
     m_grid.SetItemData(m_rows[1], 0, 5);
     EXPECT_EQ(m_grid.GetItem(m_rows[1], 0)->m_dwData, 5u);
@@ -107,6 +108,7 @@ TEST_F(GridNotifyTest, ItemDataIsStoredSilentlyButACheckStateRepaints) {
 TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsThenNotifiesOnce) {
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     m_grid.SetFocusCell(m_rows[0], 1);
+    ::UpdateWindow(List());
     TakeDrawn();
     m_notes.Clear();
 
@@ -125,13 +127,16 @@ TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsThenNotifiesOnce) {
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
 }
 
-TEST_F(GridNotifyTest, ColumnPastTheLastIsStoredLoweredButCannotBeNotified) {
+TEST_F(GridNotifyTest, ColumnPastTheLastMeansTheLastColumn) {
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
-    // The record is built for the column as given, which names no cell.
-    EXPECT_THROW(m_grid.SetFocusCell(m_rows[0], 7), CInvalidArgException);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[0]);
+    m_grid.SetFocusCell(m_rows[0], 7);
     EXPECT_EQ(m_grid.m_nFocusCol, 2);
-    EXPECT_THAT(m_notes.Codes(), IsEmpty());
+    ASSERT_EQ(m_notes.Log().size(), 1u);
+    EXPECT_EQ(m_notes.Log()[0].nCol, 2);
+    EXPECT_EQ(m_notes.Log()[0].nProfile, m_nProfile);
+
+    m_grid.SetFocusCell(m_rows[0], 9); // the same cell again
+    EXPECT_EQ(m_notes.Log().size(), 1u);
 }
 
 TEST_F(GridNotifyTest, RowFocusStoresAndNotifiesColumnMinusOne) {

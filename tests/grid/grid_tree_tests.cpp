@@ -1,5 +1,4 @@
-// Row-tree navigation and the mirroring of shown rows into list-view items. Child rows
-// are linked by hand here; the grid's own ShowRow decides what appears.
+// Row-tree navigation and the mirroring of shown rows into list-view items.
 #include "grid_fixture.h"
 
 namespace {

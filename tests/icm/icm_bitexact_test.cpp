@@ -1,0 +1,96 @@
+#include "icm_loop_nest.h"
+#include "icm_random_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using Table = double[ICM_PLAYERS][ICM_PLACES];
+
+std::string Show(const Chips& chips) {
+    std::string text;
+    for (int count : chips)
+        text += std::to_string(count) + " ";
+    return text;
+}
+
+bool SameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// Compares the whole place table and the equities with those of the loop nest; returns
+// false (after reporting the first difference) on any bit that differs.
+bool MatchesLoopNest(const Chips& chips, const Shares& shares) {
+    Table want, got;
+    LoopNestICMPlaces(chips.data(), want);
+    for (auto& row : got)
+        for (double& p : row)
+            p = -12345.0;
+    ComputeICMPlaces(chips.data(), got);
+    for (int i = 0; i < ICM_PLAYERS; ++i)
+        for (int j = 0; j < ICM_PLACES; ++j)
+            if (!SameBits(got[i][j], want[i][j])) {
+                ADD_FAILURE() << "chips " << Show(chips) << "seat " << i + 1 << " place " << j + 1
+                              << ": " << got[i][j] << " instead of " << want[i][j];
+                return false;
+            }
+    Equities wantEquity;
+    LoopNestICMEquity(chips.data(), wantEquity.data(), shares.data());
+    const Equities gotEquity = Equity(chips, shares);
+    for (int i = 0; i < ICM_PLAYERS; ++i)
+        if (!SameBits(gotEquity[i], wantEquity[i])) {
+            ADD_FAILURE() << "chips " << Show(chips) << "seat " << i + 1 << ": equity "
+                          << gotEquity[i] << " instead of " << wantEquity[i];
+            return false;
+        }
+    return true;
+}
+
+// Checks `tables` random tables, a quarter of them with negative counts; stops at the first
+// difference.
+void CompareRandomTables(std::uint64_t seed, long tables) {
+    RandomTables random(seed);
+    for (long t = 0; t < tables; ++t) {
+        const Chips chips = random.Next(t % 4 == 3);
+        if (!MatchesLoopNest(chips, random.NextShares()))
+            FAIL() << "table " << t << " of seed " << seed;
+    }
+}
+
+TEST(IcmLoopNest, EdgeTablesMatchBitForBit) {
+    const Shares shares = {0.4, 0.3, 0.15, 0.1, 0.05};
+    const Chips edges[] = {
+        {},                             // no players: 0/0 in place 1
+        {0, 0, 0, 0, 0, 0, 0, 0, 0, 7}, // one player
+        {5, -5},                        // total 0
+        {3, -10},                       // negative total, biased towards zero
+        {-1, -2, -3, -4, -5, -6},       // nothing but negatives
+        {10, -4, 0, -6, 3, 0, 1},       // remainders that reach 0 part-way
+        {2147483647, 2147483647, 2147483647, 2147483647, 2147483647, 2147483647, 2147483647,
+         2147483647, 2147483647, 2147483647},
+        {-2147483647 - 1, 2147483647, 1, 1, 1},
+        {1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
+    };
+    for (const Chips& chips : edges)
+        EXPECT_TRUE(MatchesLoopNest(chips, shares));
+    const double nan = 0.0 / 0.0 * 0.0;
+    EXPECT_TRUE(MatchesLoopNest({40, 30, 10}, {nan, nan, nan, nan, nan})); // payouts summing to 0
+}
+
+TEST(IcmLoopNest, RandomTablesMatchBitForBit) {
+    CompareRandomTables(20240611, 20000);
+}
+
+// On demand: --gtest_also_run_disabled_tests --gtest_filter='*Million*'. The environment
+// variable TALLYVANE_ICM_TABLES overrides the number of tables.
+TEST(IcmLoopNest, DISABLED_MillionRandomTablesMatchBitForBit) {
+    const char* count = std::getenv("TALLYVANE_ICM_TABLES");
+    CompareRandomTables(7919, count ? std::atol(count) : 1000000);
+}
+
+} // namespace
