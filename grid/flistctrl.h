@@ -104,6 +104,7 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
     void DrawCell(CDC* pDC, POSITION hRow, int nCol);
     COLORREF GetCellColor(UINT nWhich, POSITION hRow, int nCol);
+    static void DrawPlusFace(CDC* pDC, RECT rcButton);
     BOOL DrawPart(UINT nStep, CDC* pDC, POSITION hRow, int nCol);
 
     // Off-screen buffer (flistmemdc.cpp) and column fit (flistautosize.cpp).
@@ -226,6 +227,7 @@ private:
     // In-place editing: the steps of HandleEditMessage.
     BOOL OpenTextEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol);
     void PressCellButton(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol);
+    void OpenDropDownEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol, BOOL bEditable);
     LRESULT CloseEditor(UINT nEndKey, FL_ENDEDIT* pEnd);
 
     // Row height.

@@ -267,28 +267,34 @@ void CFListCtrl::DrawImage(CDC* pDC, int nImage, const RECT& rcBox) {
     pImages->Draw(pDC, nImage, CPoint(rcBox.left, y), ILD_TRANSPARENT);
 }
 
+// A plus on a plain face: two 2-pixel bars across a square. The drop-down editor
+// paints its button the same way.
+void CFListCtrl::DrawPlusFace(CDC* pDC, RECT rcButton) {
+    RECT rcFace = rcButton;
+    ::InflateRect(&rcFace, -1, -1);
+    pDC->FillSolidRect(&rcFace, ::GetSysColor(COLOR_BTNFACE));
+    const COLORREF crGlyph = ::GetSysColor(COLOR_BTNTEXT);
+    const int nLeft = rcFace.left + 3;
+    const int nTop = rcFace.top + 3;
+    int nRight = rcFace.right - 3;
+    if ((nRight - nLeft) % 2 != 0)
+        nRight -= 1;
+    const int nBottom = nTop + (nRight - nLeft);
+    const int cx = (nLeft + nRight) / 2;
+    const int cy = (nTop + nBottom) / 2;
+    const RECT rcAcross = {nLeft, cy - 1, nRight, cy + 1};
+    const RECT rcDown = {cx - 1, nTop, cx + 1, nBottom};
+    pDC->FillSolidRect(&rcAcross, crGlyph);
+    pDC->FillSolidRect(&rcDown, crGlyph);
+}
+
 void CFListCtrl::DrawButton(CDC* pDC, POSITION hRow, int nCol, RECT rcButton) {
     pDC->DrawFrameControl(&rcButton, DFC_SCROLL, DFCS_SCROLLDOWN);
     const DWORD dwStyle = GetProfile(hRow, nCol)->m_dwStyle;
     const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
     const COLORREF crGlyph = ::GetSysColor(COLOR_BTNTEXT);
     if (dwStyle & FLPS_PLUSBUTTON) {
-        // A plus on a plain face: two 2-pixel bars across a square.
-        RECT rcFace = rcButton;
-        ::InflateRect(&rcFace, -1, -1);
-        pDC->FillSolidRect(&rcFace, crFace);
-        const int nLeft = rcFace.left + 3;
-        const int nTop = rcFace.top + 3;
-        int nRight = rcFace.right - 3;
-        if ((nRight - nLeft) % 2 != 0)
-            nRight -= 1;
-        const int nBottom = nTop + (nRight - nLeft);
-        const int cx = (nLeft + nRight) / 2;
-        const int cy = (nTop + nBottom) / 2;
-        const RECT rcAcross = {nLeft, cy - 1, nRight, cy + 1};
-        const RECT rcDown = {cx - 1, nTop, cx + 1, nBottom};
-        pDC->FillSolidRect(&rcAcross, crGlyph);
-        pDC->FillSolidRect(&rcDown, crGlyph);
+        DrawPlusFace(pDC, rcButton);
     } else if ((dwStyle & (FLPS_BUTTON | FLPS_COMBO)) != (FLPS_BUTTON | FLPS_COMBO)) {
         // A plain button reads "..."; a drop-down cell keeps the arrow.
         RECT rcLabel = {rcButton.left + 2, rcButton.top + 1, rcButton.right - 1,
