@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -20,40 +17,25 @@ struct Result {
 };
 
 std::string Take(const std::string& path) {
-    std::ifstream in(path);
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path).rdbuf();
     unlink(path.c_str());
     return text.str();
 }
 
-// Runs the real executable with stdout and stderr captured in separate files.
-Result Spawn(std::vector<std::string> args) {
+// Runs the real executable with stdout and stderr captured in separate files; every argument
+// is single-quoted for the shell, so it arrives byte for byte.
+Result Spawn(const std::vector<std::string>& args) {
     const std::string base = testing::TempDir() + "cli_binary_test." + std::to_string(getpid());
-    const std::string outPath = base + ".out", errPath = base + ".err";
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    args.insert(args.begin(), TALLYVANE_ICM_EXE);
-    std::vector<char*> argv;
-    for (auto& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    Result r;
-    pid_t pid = 0;
-    int wstatus = 0;
-    const bool ran = posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0 &&
-                     waitpid(pid, &wstatus, 0) == pid;
-    posix_spawn_file_actions_destroy(&files);
-    EXPECT_TRUE(ran) << "cannot run " << argv[0];
-    r.status = ran && WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    r.out = Take(outPath);
-    r.err = Take(errPath);
-    return r;
+    std::string command = "'" TALLYVANE_ICM_EXE "'";
+    for (const std::string& arg : args) {
+        command += " '";
+        for (char c : arg)
+            command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        command += "'";
+    }
+    const int status = std::system((command + " >" + base + ".out 2>" + base + ".err").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Take(base + ".out"), Take(base + ".err")};
 }
 
 TEST(CliBinary, PrintsTheDialogExample) {

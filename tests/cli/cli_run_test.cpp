@@ -26,14 +26,22 @@ std::string Seat(int seat, int chips, const char* equity, const char* amount) {
            ", \"equity\": " + equity + ", \"amount\": \"" + amount + "\"}";
 }
 
-TEST(CliJson, DialogExamplePrintsTheDialogsAmounts) {
+// The places come after the players, and only when asked for.
+TEST(CliJson, DialogExamplePrintsTheDialogsAmountsAndPlaces) {
     std::string want = "{\"pool\": 1000, \"shares\": [0.5, 0.3, 0.2, 0, 0], \"players\": [" +
                        Seat(1, 50, "0.3839285714285714", "383.928571") + ", " +
                        Seat(2, 30, "0.32749999999999996", "327.500000") + ", " +
                        Seat(3, 20, "0.2885714285714286", "288.571429");
-    for (int seat = 4; seat <= 10; ++seat)
+    std::string places = "\"places\": [[0.5, 0.3392857142857143, 0.1607142857142857, 0, 0], "
+                         "[0.3, 0.375, 0.325, 0, 0], [0.2, 0.2857142857142857, "
+                         "0.5142857142857142, 0, 0]";
+    for (int seat = 4; seat <= 10; ++seat) {
         want += ", " + Seat(seat, 0, "0", "0.000000");
+        places += ", [0, 0, 0, 0, 0]";
+    }
     EXPECT_EQ(RunTool({"--chips", "50,30,20", "--payouts", "50,30,20", "--json"}), want + "]}\n");
+    EXPECT_EQ(RunTool({"--chips", "50,30,20", "--payouts", "50,30,20", "--json", "--places"}),
+              want + "], " + places + "]}\n");
 }
 
 TEST(CliJson, OnlyTheProportionsOfThePayoutsCount) {
@@ -59,18 +67,6 @@ TEST(CliJson, NegativeZeroKeepsItsSign) {
     EXPECT_EQ(out.substr(0, head.size()), head);
     EXPECT_NE(out.find(Seat(1, 5, "-1", "0.000000")), std::string::npos) << out;
     EXPECT_NE(out.find(Seat(2, 0, "0", "-0.000000")), std::string::npos) << out;
-}
-
-TEST(CliJson, PlacesOfTheDialogExample) {
-    const std::string out =
-        RunTool({"--chips", "50,30,20", "--payouts", "50,30,20", "--json", "--places"});
-    std::string want = "\"places\": [[0.5, 0.3392857142857143, 0.1607142857142857, 0, 0], "
-                       "[0.3, 0.375, 0.325, 0, 0], [0.2, 0.2857142857142857, 0.5142857142857142, "
-                       "0, 0]";
-    for (int seat = 4; seat <= 10; ++seat)
-        want += ", [0, 0, 0, 0, 0]";
-    EXPECT_NE(out.find(want + "]}\n"), std::string::npos) << out;
-    EXPECT_EQ(out.find("places"), out.rfind("places")) << out;
 }
 
 // Beyond ten seats or five places the whole-table engine takes over; the table keeps at least

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,53 +86,59 @@ bool IsGdiObject(HGDIOBJ h) {
     return ::GetObjectType(h) != 0;
 }
 
+// Runs `round` once, which also fills the system's caches, then `times` more: one leaked
+// handle per round would show in the count.
+void ExpectNoGdiLeak(const std::function<void()>& round, int times) {
+    round();
+    const long baseline = GdiObjectCount();
+    for (int i = 0; i < times; ++i)
+        round();
+    EXPECT_EQ(GdiObjectCount(), baseline);
+}
+
 TEST(GdiObjectTest, CreateOnAWrapperThatHoldsAHandleRefusesAndMakesNothing) {
     LOGFONTW lf{};
     lf.lfHeight = -13;
     wcscpy(lf.lfFaceName, L"Tahoma");
     const CRect box(0, 0, 4, 4);
-    const auto round = [&](bool check) {
-        CPen pen;
-        CBrush brush;
-        CFont font;
-        CRgn rgn;
-        CBitmap bitmap, section;
-        CDC dc;
-        CImageList images;
-        BITMAPINFO bmi{};
-        bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, 8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, RED) && brush.CreateSolidBrush(RED) &&
-                    font.CreateFontIndirect(&lf) && rgn.CreateRectRgnIndirect(box) &&
-                    dc.CreateCompatibleDC(nullptr) && bitmap.CreateCompatibleBitmap(&dc, 4, 4) &&
-                    section.CreateDIBSection(&dc, &bmi, DIB_RGB_COLORS, &bits) &&
-                    images.Create(8, 8, ILC_COLOR32, 1, 1));
-        const HGDIOBJ held = pen.m_hObject;
-        const HDC heldDC = dc.m_hDC;
-        const BOOL again[] = {
-            pen.CreatePen(PS_SOLID, 2, BLUE),
-            brush.CreateSolidBrush(BLUE),
-            font.CreateFontIndirect(&lf),
-            rgn.CreateRectRgn(0, 0, 2, 2),
-            rgn.CreateRectRgnIndirect(box),
-            bitmap.CreateCompatibleBitmap(&dc, 2, 2),
-            section.CreateDIBSection(&dc, &bmi, DIB_RGB_COLORS, &bits),
-            dc.CreateCompatibleDC(nullptr),
-            images.Create(8, 8, ILC_COLOR32, 1, 1),
-        };
-        if (check) {
+    ExpectNoGdiLeak(
+        [&] {
+            CPen pen;
+            CBrush brush;
+            CFont font;
+            CRgn rgn;
+            CBitmap bitmap, section;
+            CDC dc;
+            CImageList images;
+            BITMAPINFO bmi{};
+            bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, 8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+            void* bits = nullptr;
+            ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, RED) && brush.CreateSolidBrush(RED) &&
+                        font.CreateFontIndirect(&lf) && rgn.CreateRectRgnIndirect(box) &&
+                        dc.CreateCompatibleDC(nullptr) &&
+                        bitmap.CreateCompatibleBitmap(&dc, 4, 4) &&
+                        section.CreateDIBSection(&dc, &bmi, DIB_RGB_COLORS, &bits) &&
+                        images.Create(8, 8, ILC_COLOR32, 1, 1));
+            const HGDIOBJ held = pen.m_hObject;
+            const HDC heldDC = dc.m_hDC;
+            const BOOL again[] = {
+                pen.CreatePen(PS_SOLID, 2, BLUE),
+                brush.CreateSolidBrush(BLUE),
+                font.CreateFontIndirect(&lf),
+                rgn.CreateRectRgn(0, 0, 2, 2),
+                rgn.CreateRectRgnIndirect(box),
+                bitmap.CreateCompatibleBitmap(&dc, 2, 2),
+                section.CreateDIBSection(&dc, &bmi, DIB_RGB_COLORS, &bits),
+                dc.CreateCompatibleDC(nullptr),
+                images.Create(8, 8, ILC_COLOR32, 1, 1),
+            };
             for (BOOL result : again)
                 EXPECT_FALSE(result);
             EXPECT_EQ(pen.m_hObject, held);
             EXPECT_EQ(dc.m_hDC, heldDC);
             EXPECT_EQ(bits, nullptr); // a refused section hands out no pixels
-        }
-    };
-    round(true); // the first round also fills the system's caches
-    const long baseline = GdiObjectCount();
-    for (int i = 0; i < 200; ++i)
-        round(false);
-    EXPECT_EQ(GdiObjectCount(), baseline); // one leaked handle per refusal would show here
+        },
+        200);
 }
 
 // The grid's off-screen buffer: its members in the order that destroys the bitmap
@@ -203,18 +210,15 @@ TEST(OffscreenBufferTest, SelectedObjectsAreFreedWhicheverOfThemAndTheirDCGoesFi
 }
 
 TEST(OffscreenBufferTest, ManyBuffersInTheOwnersMemberOrderLeaveNoHandleBehind) {
-    const auto cycle = [] {
-        OffscreenBuffer buffer;
-        buffer.Resize(80, 17);
-        buffer.Resize(120, 17);
-        buffer.Resize(60, 30);
-        buffer.m_dcMem.FillSolidRect(0, 0, 60, 30, BLUE);
-    };
-    cycle();
-    const long baseline = GdiObjectCount();
-    for (int i = 0; i < 500; ++i)
-        cycle();
-    EXPECT_EQ(GdiObjectCount(), baseline);
+    ExpectNoGdiLeak(
+        [] {
+            OffscreenBuffer buffer;
+            buffer.Resize(80, 17);
+            buffer.Resize(120, 17);
+            buffer.Resize(60, 30);
+            buffer.m_dcMem.FillSolidRect(0, 0, 60, 30, BLUE);
+        },
+        500);
 }
 
 TEST(ListCtrlTest, ItemDataLongTextAndSubItemGeometry) {

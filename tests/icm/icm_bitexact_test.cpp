@@ -1,54 +1,35 @@
 #include "icm_loop_nest.h"
-#include "icm_random_tables.h"
+#include "icm_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 
 namespace {
 
 using Table = double[ICM_PLAYERS][ICM_PLACES];
 
-std::string Show(const Chips& chips) {
-    std::string text;
-    for (int count : chips)
-        text += std::to_string(count) + " ";
-    return text;
-}
-
-bool SameBits(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
-// Compares the whole place table and the equities with those of the loop nest; returns
-// false (after reporting the first difference) on any bit that differs.
+// Compares the whole place table and the equities with those of the loop nest bit for bit
+// (memcmp tells -0 from 0 and NaNs apart); reports the table and returns false on a difference.
 bool MatchesLoopNest(const Chips& chips, const Shares& shares) {
     Table want, got;
     LoopNestICMPlaces(chips.data(), want);
-    for (auto& row : got)
-        for (double& p : row)
-            p = -12345.0;
+    std::fill(&got[0][0], &got[0][0] + ICM_PLAYERS * ICM_PLACES, -12345.0);
     ComputeICMPlaces(chips.data(), got);
-    for (int i = 0; i < ICM_PLAYERS; ++i)
-        for (int j = 0; j < ICM_PLACES; ++j)
-            if (!SameBits(got[i][j], want[i][j])) {
-                ADD_FAILURE() << "chips " << Show(chips) << "seat " << i + 1 << " place " << j + 1
-                              << ": " << got[i][j] << " instead of " << want[i][j];
-                return false;
-            }
     Equities wantEquity;
     LoopNestICMEquity(chips.data(), wantEquity.data(), shares.data());
     const Equities gotEquity = Equity(chips, shares);
-    for (int i = 0; i < ICM_PLAYERS; ++i)
-        if (!SameBits(gotEquity[i], wantEquity[i])) {
-            ADD_FAILURE() << "chips " << Show(chips) << "seat " << i + 1 << ": equity "
-                          << gotEquity[i] << " instead of " << wantEquity[i];
-            return false;
-        }
-    return true;
+    if (std::memcmp(got, want, sizeof got) == 0 &&
+        std::memcmp(gotEquity.data(), wantEquity.data(), sizeof gotEquity) == 0)
+        return true;
+    ADD_FAILURE() << "chips " << testing::PrintToString(chips) << "\nplaces "
+                  << testing::PrintToString(got) << "\ninstead of " << testing::PrintToString(want)
+                  << "\nequities " << testing::PrintToString(gotEquity) << "\ninstead of "
+                  << testing::PrintToString(wantEquity);
+    return false;
 }
 
 // Checks `tables` random tables, a quarter of them with negative counts; stops at the first

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -27,31 +28,22 @@ std::string Printf(double value) {
 #endif
 }
 
-TEST(NormalizePayouts, SumsLeftToRight) {
+TEST(NormalizePayouts, SumsLeftToRightAndNoPayoutsGiveNotANumber) {
     // Exactly the sum is 4; left to right 1e16 swallows each 1 before -1e16 cancels it.
-    const double payouts[5] = {1e16, 1, 1, -1e16, 1};
-    double shares[5];
+    const double payouts[5] = {1e16, 1, 1, -1e16, 1}, ratio[3] = {50, 30, 20};
+    double shares[24];
     NormalizePayouts(payouts, shares, 5);
-    for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(shares[k], payouts[k]) << "place " << k + 1;
-
-    const double ratio[3] = {50, 30, 20};
-    double thirds[3];
-    NormalizePayouts(ratio, thirds, 3);
-    EXPECT_EQ(thirds[0], 0.5);
-    EXPECT_EQ(thirds[1], 0.3);
-    EXPECT_EQ(thirds[2], 0.2);
-}
-
-TEST(NormalizePayouts, NoPayoutsGiveNotANumber) {
-    const std::vector<double> payouts(24, 0.0);
-    std::vector<double> shares(payouts.size());
-    NormalizePayouts(payouts.data(), shares.data(), static_cast<int>(payouts.size()));
+    EXPECT_EQ(std::vector<double>(shares, shares + 5), std::vector<double>(payouts, payouts + 5));
+    NormalizePayouts(ratio, shares, 3);
+    EXPECT_EQ(std::vector<double>(shares, shares + 3), (std::vector<double>{0.5, 0.3, 0.2}));
+    const std::vector<double> none(24, 0.0);
+    NormalizePayouts(none.data(), shares, 24);
     for (double share : shares)
         EXPECT_TRUE(std::isnan(share)) << share;
 }
 
 TEST(FormatAmount, WritesWhatPrintfWrites) {
+    using Limits = std::numeric_limits<double>;
     std::vector<double> values = {0.0,
                                   -0.0,
                                   383.9285714285714,
@@ -64,16 +56,14 @@ TEST(FormatAmount, WritesWhatPrintfWrites) {
                                   1e22,
                                   1e300,
                                   -1e250,
-                                  std::numeric_limits<double>::max(),
-                                  std::numeric_limits<double>::denorm_min(),
-                                  std::numeric_limits<double>::infinity(),
-                                  -std::numeric_limits<double>::infinity()};
+                                  Limits::max(),
+                                  Limits::denorm_min(),
+                                  Limits::infinity(),
+                                  -Limits::infinity()};
     // Random bit patterns cover every exponent; halves of a millionth test the rounding of ties.
     std::mt19937_64 random(10);
     for (int i = 0; i < 3000; ++i) {
-        const std::uint64_t bits = random();
-        double value;
-        std::memcpy(&value, &bits, sizeof value);
+        const double value = std::bit_cast<double>(static_cast<std::uint64_t>(random()));
         if (std::isfinite(value))
             values.push_back(value);
         values.push_back(static_cast<double>(random() % 20000001) / 2e6);

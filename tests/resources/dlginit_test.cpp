@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "mfcctrls/dlginit.h"
@@ -12,32 +13,26 @@
 
 namespace {
 
-TEST(PropertyTags, ReadsPairsEmptyValuesAndMissingTags) {
+TEST(PropertyTags, ReadsPairsEmptyValuesIntegersAndMissingTags) {
     auto tags = ParsePropertyTags("<A>1</A><Empty></Empty>\r\n <Url>https://x.example/?q&r</Url>"
-                                  "<A>2</A>");
+                                  "<A>2</A><Neg>-4</Neg><Word>IDB_X</Word><Part>12x</Part>");
     ASSERT_TRUE(tags.has_value());
-    ASSERT_EQ(tags->size(), 4u);
+    ASSERT_EQ(tags->size(), 7u);
     EXPECT_EQ(FindPropertyTag(*tags, "A"), std::optional<std::string>("1")); // first one wins
     EXPECT_EQ(FindPropertyTag(*tags, "Empty"), std::optional<std::string>(""));
     EXPECT_EQ(FindPropertyTag(*tags, "Url"), std::optional<std::string>("https://x.example/?q&r"));
     EXPECT_FALSE(FindPropertyTag(*tags, "B").has_value());
     EXPECT_FALSE(FindPropertyTag(*tags, "a").has_value()); // names are case-sensitive
     EXPECT_EQ(ParsePropertyTags(" ").value_or(PropertyTags{{"x", "y"}}).size(), 0u);
+    EXPECT_EQ(FindIntegerPropertyTag(*tags, "A"), std::optional<long>(1));
+    EXPECT_EQ(FindIntegerPropertyTag(*tags, "Neg"), std::optional<long>(-4));
+    for (const char* name : {"Word", "Part", "Empty", "Missing"})
+        EXPECT_FALSE(FindIntegerPropertyTag(*tags, name).has_value()) << name;
 
     for (const char* text : {"loose<A>1</A>", "<A>1</A>loose", "<A>1</B>", "<A>1", "<A>1</A",
                              "<A>1<B>2</B></A>", "<>1</>", "<A", "</A>1</A>"}) {
         EXPECT_FALSE(ParsePropertyTags(text).has_value()) << text;
     }
-}
-
-TEST(PropertyTags, IntegerValues) {
-    auto tags = ParsePropertyTags("<Id>129</Id><Neg>-4</Neg><Word>IDB_X</Word><Part>12x</Part>"
-                                  "<None></None>");
-    ASSERT_TRUE(tags.has_value());
-    EXPECT_EQ(FindIntegerPropertyTag(*tags, "Id"), std::optional<long>(129));
-    EXPECT_EQ(FindIntegerPropertyTag(*tags, "Neg"), std::optional<long>(-4));
-    for (const char* name : {"Word", "Part", "None", "Missing"})
-        EXPECT_FALSE(FindIntegerPropertyTag(*tags, name).has_value()) << name;
 }
 
 // Record lists built byte by byte, little-endian as the resource stores them.
@@ -63,12 +58,11 @@ TEST(DialogInitRecords, ReadsRecordsInOrderIgnoresPaddingRejectsTruncation) {
     Bytes bytes = Bytes().Record(1005, 0x500, "<A>1</A>").Record(7, 0x401, "").Word(0).Word(0);
     auto records = ParseDialogInitRecords(bytes.data.data(), bytes.data.size());
     ASSERT_TRUE(records.has_value());
-    ASSERT_EQ(records->size(), 2u);
-    EXPECT_EQ((*records)[0].controlId, 1005);
-    EXPECT_EQ((*records)[0].message, 0x500);
-    EXPECT_EQ((*records)[0].text, "<A>1</A>");
-    EXPECT_EQ((*records)[1].controlId, 7);
-    EXPECT_EQ((*records)[1].text, "");
+    std::vector<std::tuple<int, int, std::string>> got;
+    for (const DialogInitRecord& r : *records)
+        got.emplace_back(r.controlId, r.message, r.text);
+    EXPECT_EQ(got, (std::vector<std::tuple<int, int, std::string>>{{1005, 0x500, "<A>1</A>"},
+                                                                   {7, 0x401, ""}}));
     EXPECT_TRUE(Bytes().Word(0).Parses());
 
     EXPECT_FALSE(Bytes().Parses());
