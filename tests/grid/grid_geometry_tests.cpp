@@ -1,6 +1,6 @@
 // Cell geometry against the list view's own rectangles: the parts of a cell in slot
 // order, the focus-cell button, the row band, hit tests and scrolling a cell into view.
-#include "grid_fixture.h"
+#include "canvas.h"
 
 void PrintTo(const CRect& rc, std::ostream* os) {
     *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
@@ -8,26 +8,9 @@ void PrintTo(const CRect& rc, std::ostream* os) {
 
 namespace {
 
-class GridGeometryTest : public GridTest {
+class GridGeometryTest : public PaintedGridTest {
 protected:
-    void SetUp() override {
-        GridTest::SetUp();
-        SetGridLines(true);
-    }
-    void SetGridLines(bool bOn) {
-        ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, bOn ? LVS_EX_GRIDLINES : 0);
-    }
     int Box() const { return m_grid.m_nLineHeight + 4; }
-
-    bool Has(POSITION hRow, int nCol, UINT nKind) {
-        RECT rc;
-        return m_grid.GetCellRect(hRow, nCol, nKind, &rc, FALSE) != FALSE;
-    }
-    CRect Part(POSITION hRow, int nCol, UINT nKind, BOOL bRelative = FALSE) {
-        CRect rc;
-        EXPECT_TRUE(m_grid.GetCellRect(hRow, nCol, nKind, &rc, bRelative)) << "kind " << nKind;
-        return rc;
-    }
     // The cell as the list view's header and item rectangles place it (unscrolled).
     CRect ListCell(POSITION hRow, int nCol) {
         RECT rcHeader = {}, rcItem = {LVIR_BOUNDS, 0, 0, 0};
@@ -48,10 +31,6 @@ protected:
         RECT rc = {LVIR_BOUNDS, 0, 0, 0};
         ListSend(LVM_GETITEMRECT, 0, LPARAM(&rc));
         return -rc.left;
-    }
-    // A cell whose profile has these style bits, in column nCol.
-    void UseProfile(POSITION hRow, int nCol, DWORD dwStyle) {
-        m_grid.GetItem(hRow, nCol)->m_nProfile = m_grid.AddProfile(dwStyle);
     }
 };
 

@@ -8,10 +8,11 @@ namespace {
 constexpr wchar_t kRecorderProp[] = L"TallyvaneRecordingParent";
 
 const char* FlnName(UINT nCode) {
-#define FLN_NAME(code) {code, #code}
+#define FLN_NAME(code)                                                                             \
+    { code, #code }
     static const std::pair<UINT, const char*> names[] = {
-        FLN_NAME(FLN_EXPANDCHANGE), FLN_NAME(FLN_CHECKCLICK),  FLN_NAME(FLN_DELETEROW),
-        FLN_NAME(FLN_FOCUSCHANGE),  FLN_NAME(FLN_BEGINEDIT),   FLN_NAME(FLN_ENDEDIT),
+        FLN_NAME(FLN_EXPANDCHANGE), FLN_NAME(FLN_CHECKCLICK), FLN_NAME(FLN_DELETEROW),
+        FLN_NAME(FLN_FOCUSCHANGE),  FLN_NAME(FLN_BEGINEDIT),  FLN_NAME(FLN_ENDEDIT),
         FLN_NAME(FLN_BUTTONCLICK),  FLN_NAME(FLN_BEGINCOMBO)};
 #undef FLN_NAME
     for (const auto& [nKnown, pszName] : names)
