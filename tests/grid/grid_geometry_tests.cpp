@@ -111,7 +111,7 @@ protected:
     Rows m_rows;
 };
 
-TEST_F(GridButtonGeometryTest, ButtonSitsInTheFocusCellAndGivesWayToTheGridLine) {
+TEST_F(GridButtonGeometryTest, ButtonSitsInTheFocusCellGivesWayToTheGridLineAndNeedsRoom) {
     const CRect rcText = Part(m_rows[0], 1, FLR_TEXT);
     const int w = Box() - 1;
     EXPECT_EQ(Part(m_rows[0], 1, FLR_BUTTON),
@@ -131,10 +131,10 @@ TEST_F(GridButtonGeometryTest, ButtonSitsInTheFocusCellAndGivesWayToTheGridLine)
     EXPECT_EQ(Part(m_rows[1], 1, FLR_LABEL), Part(m_rows[1], 1, FLR_TEXT));
     m_grid.m_dwFlags |= FLF_ROWFOCUS;
     EXPECT_FALSE(Has(m_rows[0], 1, FLR_BUTTON));
-}
 
-TEST_F(GridButtonGeometryTest, CellTooNarrowForTheButtonKeepsItsWholeLabel) {
-    const int w = Box() - 1;
+    // Cell too narrow for the button keeps its whole label.
+    SetGridLines(true);
+    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     SetColumnWidth(1, 1 + w); // text area (past the grid line) exactly w wide
     EXPECT_FALSE(Has(m_rows[0], 1, FLR_BUTTON));
     EXPECT_EQ(Part(m_rows[0], 1, FLR_LABEL).Width(), w);
@@ -274,7 +274,7 @@ protected:
     Rows m_rows;
 };
 
-TEST_F(GridScrollIntoViewTest, CellsLeftOfTheViewComeBackFlushForColumnZeroElseWithAMargin) {
+TEST_F(GridScrollIntoViewTest, CellsComeIntoViewFlushForColumnZeroElseTenPixelsInside) {
     ScrollRight(120);
     ASSERT_EQ(ScrollX(), 120);
     EXPECT_TRUE(m_grid.EnsureCellVisible(m_rows[0], 0));
@@ -284,9 +284,9 @@ TEST_F(GridScrollIntoViewTest, CellsLeftOfTheViewComeBackFlushForColumnZeroElseW
     ASSERT_LT(Part(m_rows[0], 1, FLR_CELL).left, 0);
     EXPECT_TRUE(m_grid.EnsureCellVisible(m_rows[0], 1));
     EXPECT_EQ(Part(m_rows[0], 1, FLR_CELL).left, 10);
-}
 
-TEST_F(GridScrollIntoViewTest, CellsRightOfTheViewEndTenPixelsInsideUnlessTooWide) {
+    // Cells right of the view end ten pixels inside unless too wide.
+    ScrollRight(-10000);
     SetColumnWidth(1, 100);
     ASSERT_GT(Part(m_rows[0], 1, FLR_CELL).right, ClientWidth());
     EXPECT_TRUE(m_grid.EnsureCellVisible(m_rows[0], 1));

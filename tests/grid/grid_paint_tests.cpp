@@ -366,7 +366,7 @@ TEST_F(GridPaintTest, ItemDataNamingNoLiveRowIsNeverFollowedAndBrokenRowsDoNotTh
     m_grid.m_bPaint = false;
 }
 
-TEST_F(GridPaintTest, ListViewsOwnPaintCycleDrawsEveryRowThroughTheGrid) {
+TEST_F(GridPaintTest, ListViewsPaintCycleDrawsEveryRowAndAWidthChangeRepaintsOnlyBelowTheRows) {
     m_grid.SetItemText(m_rows[2], 2, L"0");
     m_grid.m_bPaint = true;
     m_grid.m_Drawn.clear();
@@ -376,9 +376,8 @@ TEST_F(GridPaintTest, ListViewsOwnPaintCycleDrawsEveryRowThroughTheGrid) {
     EXPECT_GT(TextPixels(m_rows[0], 0, kListText), 0);
     EXPECT_GT(TextPixels(m_rows[2], 2, kListText), 0);
     EXPECT_EQ(TextPixels(m_rows[3], 2, kListText), 0);
-}
 
-TEST_F(GridPaintTest, WidthChangeRepaintsOnlyTheColumnsAreaOutsideTheRows) {
+    // Width change repaints only the columns area outside the rows.
     ::ValidateRect(List(), nullptr);
     EXPECT_TRUE(m_grid.DrawPart(FLDP_INVALIDATECOLUMN, nullptr, nullptr, 1));
     HRGN hUpdate = ::CreateRectRgn(0, 0, 0, 0);
