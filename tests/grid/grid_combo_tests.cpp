@@ -149,7 +149,7 @@ protected:
     }
 };
 
-TEST_F(GridDropDownTest, F2DropsTheListWithTheCellsEntryChosen) {
+TEST_F(GridDropDownTest, F2DropsTheListWithTheCellsEntryChosenTypingOrAVetoDoesNot) {
     Key(List(), VK_F2);
     ASSERT_NE(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINCOMBO)));
@@ -159,9 +159,10 @@ TEST_F(GridDropDownTest, F2DropsTheListWithTheCellsEntryChosen) {
     // The profile handed the cell's value over as the editor's starting value.
     EXPECT_EQ(Profile()->m_strText, CString(L"Green"));
     EXPECT_EQ(Profile()->m_dwData, 2u);
-}
 
-TEST_F(GridDropDownTest, TypedCharactersOpenNoListAndAVetoOpensNothing) {
+    // Typed characters open no list and a veto opens nothing.
+    Key(Editor()->GetSafeHwnd(), VK_ESCAPE);
+    Pump();
     ::SendMessageW(List(), WM_CHAR, L'R', 0);
     EXPECT_EQ(Editor(), nullptr);
     m_notes.AnswerWith(FLN_BEGINCOMBO, FLNR_VETO);

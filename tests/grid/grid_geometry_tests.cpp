@@ -1,6 +1,6 @@
 // Cell geometry against the list view's own rectangles: the parts of a cell in slot
 // order, the focus-cell button, the row band, hit tests and scrolling a cell into view.
-#include "grid_fixture.h"
+#include "canvas.h"
 
 void PrintTo(const CRect& rc, std::ostream* os) {
     *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
@@ -8,26 +8,9 @@ void PrintTo(const CRect& rc, std::ostream* os) {
 
 namespace {
 
-class GridGeometryTest : public GridTest {
+class GridGeometryTest : public PaintedGridTest {
 protected:
-    void SetUp() override {
-        GridTest::SetUp();
-        SetGridLines(true);
-    }
-    void SetGridLines(bool bOn) {
-        ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, bOn ? LVS_EX_GRIDLINES : 0);
-    }
     int Box() const { return m_grid.m_nLineHeight + 4; }
-
-    bool Has(POSITION hRow, int nCol, UINT nKind) {
-        RECT rc;
-        return m_grid.GetCellRect(hRow, nCol, nKind, &rc, FALSE) != FALSE;
-    }
-    CRect Part(POSITION hRow, int nCol, UINT nKind, BOOL bRelative = FALSE) {
-        CRect rc;
-        EXPECT_TRUE(m_grid.GetCellRect(hRow, nCol, nKind, &rc, bRelative)) << "kind " << nKind;
-        return rc;
-    }
     // The cell as the list view's header and item rectangles place it (unscrolled).
     CRect ListCell(POSITION hRow, int nCol) {
         RECT rcHeader = {}, rcItem = {LVIR_BOUNDS, 0, 0, 0};
@@ -48,10 +31,6 @@ protected:
         RECT rc = {LVIR_BOUNDS, 0, 0, 0};
         ListSend(LVM_GETITEMRECT, 0, LPARAM(&rc));
         return -rc.left;
-    }
-    // A cell whose profile has these style bits, in column nCol.
-    void UseProfile(POSITION hRow, int nCol, DWORD dwStyle) {
-        m_grid.GetItem(hRow, nCol)->m_nProfile = m_grid.AddProfile(dwStyle);
     }
 };
 
@@ -132,7 +111,7 @@ protected:
     Rows m_rows;
 };
 
-TEST_F(GridButtonGeometryTest, ButtonSitsInTheFocusCellAndGivesWayToTheGridLine) {
+TEST_F(GridButtonGeometryTest, ButtonSitsInTheFocusCellGivesWayToTheGridLineAndNeedsRoom) {
     const CRect rcText = Part(m_rows[0], 1, FLR_TEXT);
     const int w = Box() - 1;
     EXPECT_EQ(Part(m_rows[0], 1, FLR_BUTTON),
@@ -152,10 +131,10 @@ TEST_F(GridButtonGeometryTest, ButtonSitsInTheFocusCellAndGivesWayToTheGridLine)
     EXPECT_EQ(Part(m_rows[1], 1, FLR_LABEL), Part(m_rows[1], 1, FLR_TEXT));
     m_grid.m_dwFlags |= FLF_ROWFOCUS;
     EXPECT_FALSE(Has(m_rows[0], 1, FLR_BUTTON));
-}
 
-TEST_F(GridButtonGeometryTest, CellTooNarrowForTheButtonKeepsItsWholeLabel) {
-    const int w = Box() - 1;
+    // Cell too narrow for the button keeps its whole label.
+    SetGridLines(true);
+    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     SetColumnWidth(1, 1 + w); // text area (past the grid line) exactly w wide
     EXPECT_FALSE(Has(m_rows[0], 1, FLR_BUTTON));
     EXPECT_EQ(Part(m_rows[0], 1, FLR_LABEL).Width(), w);
@@ -295,7 +274,7 @@ protected:
     Rows m_rows;
 };
 
-TEST_F(GridScrollIntoViewTest, CellsLeftOfTheViewComeBackFlushForColumnZeroElseWithAMargin) {
+TEST_F(GridScrollIntoViewTest, CellsComeIntoViewFlushForColumnZeroElseTenPixelsInside) {
     ScrollRight(120);
     ASSERT_EQ(ScrollX(), 120);
     EXPECT_TRUE(m_grid.EnsureCellVisible(m_rows[0], 0));
@@ -305,9 +284,9 @@ TEST_F(GridScrollIntoViewTest, CellsLeftOfTheViewComeBackFlushForColumnZeroElseW
     ASSERT_LT(Part(m_rows[0], 1, FLR_CELL).left, 0);
     EXPECT_TRUE(m_grid.EnsureCellVisible(m_rows[0], 1));
     EXPECT_EQ(Part(m_rows[0], 1, FLR_CELL).left, 10);
-}
 
-TEST_F(GridScrollIntoViewTest, CellsRightOfTheViewEndTenPixelsInsideUnlessTooWide) {
+    // Cells right of the view end ten pixels inside unless too wide.
+    ScrollRight(-10000);
     SetColumnWidth(1, 100);
     ASSERT_GT(Part(m_rows[0], 1, FLR_CELL).right, ClientWidth());
     EXPECT_TRUE(m_grid.EnsureCellVisible(m_rows[0], 1));

@@ -2,23 +2,10 @@
 // doing each more often than the process's handle table could bear a leak. A long
 // run, so an entry of its own.
 #include "canvas.h"
-#include "grid_fixture.h"
 
 namespace {
 
-class GridLeakTest : public GridTest {
-protected:
-    void SetUp() override {
-        GridTest::SetUp();
-        ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE);
-        ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
-    }
-    void TearDown() override {
-        GridTest::TearDown();
-        ::DeleteObject(m_hFont);
-    }
-    HFONT m_hFont = CreateCrispFont(-13);
-};
+using GridLeakTest = PaintedGridTest;
 
 TEST_F(GridLeakTest, PaintingMeasuringAndFittingGiveBackEveryHandle) {
     AddColumns(3);
@@ -29,22 +16,12 @@ TEST_F(GridLeakTest, PaintingMeasuringAndFittingGiveBackEveryHandle) {
     }
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     m_grid.SetFocusCell(rows[3], 1);
-    const COLORREF crBk = RGB(250, 250, 235), crText = RGB(30, 30, 140);
-    ListSend(LVM_SETBKCOLOR, 0, crBk);
-    ListSend(LVM_SETTEXTCOLOR, 0, crText);
     HFONT hOther = CreateCrispFont(-15);
-    Canvas canvas(320, 240, m_hFont);
     CDC dc;
-    dc.Attach(canvas.Dc());
+    dc.Attach(m_pCanvas->Dc());
     auto paintAll = [&] {
-        for (int i = 0; i < 10; i++) {
-            DRAWITEMSTRUCT dis = {};
-            dis.CtlType = ODT_LISTVIEW;
-            dis.itemID = i;
-            dis.hwndItem = List();
-            dis.hDC = canvas.Dc();
-            m_grid.CFListCtrl::DrawItem(&dis);
-        }
+        for (POSITION hRow : rows)
+            PaintRow(hRow, true);
     };
     paintAll();
     const DWORD nBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
@@ -63,14 +40,10 @@ TEST_F(GridLeakTest, PaintingMeasuringAndFittingGiveBackEveryHandle) {
     // And a bold cell still paints as it should, in a bitmap that has to be made anew.
     ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE);
     ListSend(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(m_grid.m_nMemWidth + 40, 0));
-    canvas.Clear();
+    m_pCanvas->Clear();
     paintAll();
-    CRect rcLabel;
-    m_grid.GetCellRect(rows[5], 1, FLR_LABEL, &rcLabel, FALSE);
-    EXPECT_EQ(canvas.At(rcLabel.right - 3, rcLabel.bottom - 2), crBk);
-    const int nBoldInk = canvas.Count(rcLabel, crText);
-    m_grid.GetCellRect(rows[4], 1, FLR_LABEL, &rcLabel, FALSE);
-    EXPECT_GT(nBoldInk, canvas.Count(rcLabel, crText)); // same text, heavier
+    EXPECT_EQ(GroundOf(rows[5], 1), kListBk);
+    EXPECT_GT(TextPixels(rows[5], 1, kListText), TextPixels(rows[4], 1, kListText)); // heavier
     dc.Detach();
     ::DestroyWindow(List());
     ::DeleteObject(hOther);

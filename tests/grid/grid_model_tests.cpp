@@ -1,20 +1,20 @@
 // Profiles, columns, rows and cell text, as the main dialog uses them.
+#include <algorithm>
+
 #include "grid_fixture.h"
 
 namespace {
 
 using GridModelTest = GridTest;
 
-TEST_F(GridModelTest, ProfilesCountFromZeroAndMinusOneIsTheDefault) {
+TEST_F(GridModelTest, ProfilesCountFromZeroAndTheFirstColumnMakesAnOwnerDrawnReportView) {
     EXPECT_EQ(m_grid.AddProfile(FLPS_EDIT), 0);
     EXPECT_EQ(m_grid.AddProfile(FLPS_COMBO), 1);
     EXPECT_EQ(m_grid.GetProfileAt(1)->m_dwStyle, FLPS_COMBO);
     EXPECT_EQ(m_grid.GetProfileAt(-1)->m_dwStyle, 0u);
     EXPECT_THROW(m_grid.GetProfileAt(2), CInvalidArgException);
     EXPECT_THROW(m_grid.GetProfileAt(-2), CInvalidArgException);
-}
-
-TEST_F(GridModelTest, FirstColumnMakesAnOwnerDrawnReportView) {
+    // The first column makes an owner-drawn report view.
     EXPECT_EQ(m_grid.InsertColumn(0, L"Chips", 90, LVCFMT_LEFT, -1), 0);
     const DWORD dwStyle = m_grid.GetStyle();
     EXPECT_EQ(dwStyle & LVS_TYPEMASK, DWORD(LVS_REPORT));
@@ -22,14 +22,17 @@ TEST_F(GridModelTest, FirstColumnMakesAnOwnerDrawnReportView) {
     EXPECT_EQ(ListSend(LVM_GETCOLUMNWIDTH, 0), 90);
 }
 
-TEST_F(GridModelTest, FormatsBecomeDrawTextAlignmentsOnlyAsWholeValues) {
+TEST_F(GridModelTest, FormatsBecomeAlignmentsOnlyAsWholeValuesAndHeadingsAreCutTo199) {
     const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER, LVCFMT_RIGHT | LVCFMT_IMAGE,
                            LVCFMT_CENTER | LVCFMT_BITMAP_ON_RIGHT};
     const UINT aligns[] = {DT_LEFT, DT_RIGHT, DT_CENTER, DT_LEFT, DT_LEFT};
     for (int i = 0; i < 5; i++) {
-        m_grid.InsertColumn(i, L"h", 40, formats[i], -1);
+        m_grid.InsertColumn(i, CString(L'x', 197 + i), 40, formats[i], -1);
         EXPECT_EQ(m_grid.GetColumn(i)->m_nAlign, aligns[i]) << "format " << formats[i];
+        EXPECT_EQ(m_grid.GetColumnHeading(i), CString(L'x', std::min(197 + i, 199)));
     }
+    m_grid.InsertColumn(5, CString(L'y', 250), 40, LVCFMT_LEFT, -1);
+    EXPECT_EQ(m_grid.GetColumnHeading(5), CString(L'y', 199));
 }
 
 TEST_F(GridModelTest, ColumnAtZeroShiftsEveryRowsCellsRight) {
@@ -52,10 +55,13 @@ TEST_F(GridModelTest, ColumnAtZeroShiftsEveryRowsCellsRight) {
 
 // A position past the end would put the records and the list view's column at
 // different places: refused, like a negative one, before anything changes.
-TEST_F(GridModelTest, ColumnPositionOutsideTheColumnsChangesNothing) {
+TEST_F(GridModelTest, ColumnPositionOutsideTheColumnsOrRowWithoutColumnsChangesNothing) {
     const DWORD dwStyle = m_grid.GetStyle();
     EXPECT_THROW(m_grid.InsertColumn(1, L"x", 40, LVCFMT_LEFT, -1), CInvalidArgException);
     EXPECT_EQ(m_grid.GetStyle(), dwStyle);
+    // So is a row while there are no columns.
+    EXPECT_THROW(m_grid.InsertItem(L"Player 1", -1, -1), CInvalidArgException);
+    EXPECT_TRUE(m_grid.m_Rows.IsEmpty());
 
     AddColumns(2);
     AddRows(2);
@@ -65,20 +71,6 @@ TEST_F(GridModelTest, ColumnPositionOutsideTheColumnsChangesNothing) {
         EXPECT_EQ(m_grid.GetHeaderCtrl()->GetItemCount(), 2);
         EXPECT_GRID_CONSISTENT();
     }
-}
-
-TEST_F(GridModelTest, HeadingComesBackCutTo199Characters) {
-    m_grid.InsertColumn(0, CString(L'x', 250), 80, LVCFMT_LEFT, -1);
-    m_grid.InsertColumn(1, CString(L'y', 199), 80, LVCFMT_LEFT, -1);
-    EXPECT_EQ(m_grid.GetColumnHeading(0), CString(L'x', 199));
-    EXPECT_EQ(m_grid.GetColumnHeading(1), CString(L'y', 199));
-}
-
-TEST_F(GridModelTest, RowWithoutColumnsIsRefusedAndChangesNothing) {
-    EXPECT_THROW(m_grid.InsertItem(L"Player 1", -1, -1), CInvalidArgException);
-    EXPECT_TRUE(m_grid.m_Rows.IsEmpty());
-    EXPECT_EQ(m_grid.GetRowCount(), 0);
-    EXPECT_GRID_CONSISTENT();
 }
 
 TEST_F(GridModelTest, NewRowsCellsTakeTheColumnsProfileUnlessTheRowNamesOne) {
@@ -114,7 +106,7 @@ TEST_F(GridModelTest, TheDialogsTenRowsAreShownInOrderAtLevelOne) {
     EXPECT_EQ(m_grid.GetRowAt(10), nullptr);
 }
 
-TEST_F(GridModelTest, CellOutsideTheRowIsRefusedAndChangesNothing) {
+TEST_F(GridModelTest, CellOutsideTheRowIsRefusedAndStoredTextRepaintsItsRow) {
     AddColumns(3);
     const POSITION hRow = AddRows(1)[0];
     m_grid.SetItemText(hRow, 2, L"kept");
@@ -126,27 +118,13 @@ TEST_F(GridModelTest, CellOutsideTheRowIsRefusedAndChangesNothing) {
     EXPECT_THROW(m_grid.SetItemText(FL_ROOT, 0, L"lost"), CInvalidArgException);
     EXPECT_EQ(m_grid.GetItemText(hRow, 2), CString(L"kept"));
     EXPECT_GRID_CONSISTENT();
-}
 
-TEST_F(GridModelTest, StoringTextRepaintsThatRowBeforeReturning) {
-    AddColumns(2);
-    const Rows rows = AddRows(4);
+    // Text that is stored repaints its row before returning.
+    const POSITION hOther = AddRows(3)[2];
     ::UpdateWindow(List());
     m_grid.m_Drawn.clear();
-
-    m_grid.SetItemText(rows[2], 1, L"250");
-    EXPECT_EQ(m_grid.m_Drawn, std::vector<UINT>{2});
-}
-
-TEST_F(GridModelTest, DefaultComparisonIsTextOfAAgainstBIgnoringCase) {
-    AddColumns(2);
-    const Rows rows = AddRows(2);
-    m_grid.SetItemText(rows[0], 1, L"100");
-    m_grid.SetItemText(rows[1], 1, L"20");
-    m_grid.SetItemText(rows[1], 0, L"PLAYER 1");
-    EXPECT_LT(m_grid.m_pfnCompare(&m_grid, 1, rows[0], rows[1]), 0); // text, not value
-    EXPECT_GT(m_grid.m_pfnCompare(&m_grid, 1, rows[1], rows[0]), 0);
-    EXPECT_EQ(m_grid.m_pfnCompare(&m_grid, 0, rows[0], rows[1]), 0);
+    m_grid.SetItemText(hOther, 1, L"250");
+    EXPECT_EQ(m_grid.m_Drawn, std::vector<UINT>{3});
 }
 
 } // namespace

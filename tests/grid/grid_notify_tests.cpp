@@ -31,7 +31,7 @@ protected:
     Rows m_rows;
 };
 
-TEST_F(GridNotifyTest, RecordCarriesTheCellOrEmptyValuesForARowOrNoRow) {
+TEST_F(GridNotifyTest, RecordCarriesTheCellOrEmptyValuesAndRaisesForAColumnOutsideTheRow) {
     m_grid.SetItemText(m_rows[1], 2, L"42");
     m_grid.SetItemData(m_rows[1], 2, 77);
     m_grid.GetItem(m_rows[1], 2)->m_nCheck = 2;
@@ -58,10 +58,8 @@ TEST_F(GridNotifyTest, RecordCarriesTheCellOrEmptyValuesForARowOrNoRow) {
     m_grid.BuildNotify(notify, nullptr, -1, FLN_FOCUSCHANGE);
     EXPECT_EQ(notify.hRow, nullptr);
     EXPECT_EQ(notify.bCollapsed, FALSE);
-}
 
-TEST_F(GridNotifyTest, RecordForAColumnOutsideTheRowRaises) {
-    FL_NOTIFY notify;
+    // Record for a column outside the row raises.
     EXPECT_THROW(m_grid.BuildNotify(notify, m_rows[0], 3, FLN_BEGINEDIT), CInvalidArgException);
     EXPECT_THROW(m_grid.BuildNotify(notify, FL_ROOT, 0, FLN_BEGINEDIT), CInvalidArgException);
 }
@@ -127,19 +125,7 @@ TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsThenNotifiesOnce) {
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
 }
 
-TEST_F(GridNotifyTest, ColumnPastTheLastMeansTheLastColumn) {
-    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
-    m_grid.SetFocusCell(m_rows[0], 7);
-    EXPECT_EQ(m_grid.m_nFocusCol, 2);
-    ASSERT_EQ(m_notes.Log().size(), 1u);
-    EXPECT_EQ(m_notes.Log()[0].nCol, 2);
-    EXPECT_EQ(m_notes.Log()[0].nProfile, m_nProfile);
-
-    m_grid.SetFocusCell(m_rows[0], 9); // the same cell again
-    EXPECT_EQ(m_notes.Log().size(), 1u);
-}
-
-TEST_F(GridNotifyTest, RowFocusStoresAndNotifiesColumnMinusOne) {
+TEST_F(GridNotifyTest, RowFocusNotifiesColumnMinusOneAndAColumnPastTheLastIsTheLast) {
     ASSERT_TRUE(m_grid.m_dwFlags & FLF_ROWFOCUS);
     m_grid.SetFocusCell(m_rows[1], 2);
     EXPECT_EQ(m_grid.m_nFocusCol, -1);
@@ -152,9 +138,18 @@ TEST_F(GridNotifyTest, RowFocusStoresAndNotifiesColumnMinusOne) {
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     m_grid.m_nFocusCol = 1;
     EXPECT_EQ(m_grid.GetFocusCol(), 1);
+
+    m_notes.Clear();
+    m_grid.SetFocusCell(m_rows[0], 7);
+    EXPECT_EQ(m_grid.m_nFocusCol, 2);
+    ASSERT_EQ(m_notes.Log().size(), 1u);
+    EXPECT_EQ(m_notes.Log()[0].nCol, 2);
+    EXPECT_EQ(m_notes.Log()[0].nProfile, m_nProfile);
+    m_grid.SetFocusCell(m_rows[0], 9); // the same cell again
+    EXPECT_EQ(m_notes.Log().size(), 1u);
 }
 
-TEST_F(GridNotifyTest, RootAsFocusMeansNoRow) {
+TEST_F(GridNotifyTest, RootAsFocusMeansNoRowAndFocusStaysWhileAnEditorIsOpen) {
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     m_grid.SetFocusCell(m_rows[1], 0);
     m_notes.Clear();
@@ -162,10 +157,8 @@ TEST_F(GridNotifyTest, RootAsFocusMeansNoRow) {
     EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
     ASSERT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
     EXPECT_EQ(m_notes.Log()[0].hRow, nullptr);
-}
 
-TEST_F(GridNotifyTest, FocusStaysWhileAnEditorIsOpen) {
-    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
+    // Focus stays while an editor is open.
     m_grid.SetFocusCell(m_rows[0], 0);
     m_notes.Clear();
     CWnd editor;

@@ -1,78 +1,25 @@
 // Painting checked in pixels: rows painted into a bitmap of ours, through DrawItem or
 // through the list view itself, then read back.
 #include <algorithm>
-#include <memory>
+#include <array>
 #include <string>
 
 #include "canvas.h"
-#include "grid_fixture.h"
 
 namespace {
-
-constexpr COLORREF kListBk = RGB(250, 250, 235);
-constexpr COLORREF kListText = RGB(30, 30, 140);
 
 COLORREF Sys(int nIndex) {
     return ::GetSysColor(nIndex);
 }
 
-class GridPaintTest : public GridTest {
+class GridPaintTest : public PaintedGridTest {
 protected:
     void SetUp() override {
-        GridTest::SetUp();
-        ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE);
-        ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
-        ListSend(LVM_SETBKCOLOR, 0, kListBk);
-        ListSend(LVM_SETTEXTCOLOR, 0, kListText);
+        PaintedGridTest::SetUp();
         AddColumns(3);
         m_rows = AddRows(4);
         m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     }
-    void TearDown() override {
-        m_pCanvas.reset();
-        GridTest::TearDown();
-        ::DeleteObject(m_hFont);
-    }
-
-    // Paints one row as the list view asks for it, into a fresh canvas.
-    Canvas& PaintRow(POSITION hRow) {
-        m_pCanvas->Clear();
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_LISTVIEW;
-        dis.CtlID = 1014;
-        dis.itemID = Index(hRow);
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.hwndItem = List();
-        dis.hDC = m_pCanvas->Dc();
-        m_grid.GetCellRect(hRow, 0, FLR_ROW, &dis.rcItem, FALSE);
-        m_grid.CFListCtrl::DrawItem(&dis);
-        return *m_pCanvas;
-    }
-    CRect Part(POSITION hRow, int nCol, UINT nKind) {
-        CRect rc;
-        EXPECT_TRUE(m_grid.GetCellRect(hRow, nCol, nKind, &rc, FALSE)) << nKind;
-        return rc;
-    }
-    // A point of the cell's label that short texts leave free.
-    CPoint Ground(POSITION hRow, int nCol) {
-        const CRect rc = Part(hRow, nCol, FLR_LABEL);
-        return CPoint(rc.right - 4, rc.bottom - 2);
-    }
-    COLORREF GroundOf(POSITION hRow, int nCol) {
-        const CPoint pt = Ground(hRow, nCol);
-        return m_pCanvas->At(pt.x, pt.y);
-    }
-    int TextPixels(POSITION hRow, int nCol, COLORREF cr) {
-        return m_pCanvas->Count(Part(hRow, nCol, FLR_LABEL), cr);
-    }
-    void UseProfile(POSITION hRow, int nCol, DWORD dwStyle) {
-        m_grid.GetItem(hRow, nCol)->m_nProfile = m_grid.AddProfile(dwStyle);
-    }
-    // Makes the list view measure its rows again with the current settings.
-    void Remeasure() { ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE); }
-
-    HFONT m_hFont = CreateCrispFont(-13);
-    std::unique_ptr<Canvas> m_pCanvas = std::make_unique<Canvas>(320, 240, m_hFont);
     Rows m_rows;
 };
 
@@ -211,7 +158,7 @@ TEST_F(GridPaintTest, BoldRowsAreDrawnHeavierAndTwoLineRowsWrap) {
     EXPECT_GT(TextPixels(m_rows[2], 1, kListText), nNormal + nNormal / 4);
 
     m_grid.m_nLinesPerRow = 2;
-    Remeasure();
+    ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE); // measures the rows anew
     m_grid.SetItemText(m_rows[0], 1, L"one two three four five six");
     PaintRow(m_rows[0]);
     CRect rcSecondLine = Part(m_rows[0], 1, FLR_LABEL);
@@ -419,7 +366,7 @@ TEST_F(GridPaintTest, ItemDataNamingNoLiveRowIsNeverFollowedAndBrokenRowsDoNotTh
     m_grid.m_bPaint = false;
 }
 
-TEST_F(GridPaintTest, ListViewsOwnPaintCycleDrawsEveryRowThroughTheGrid) {
+TEST_F(GridPaintTest, ListViewsPaintCycleDrawsEveryRowAndAWidthChangeRepaintsOnlyBelowTheRows) {
     m_grid.SetItemText(m_rows[2], 2, L"0");
     m_grid.m_bPaint = true;
     m_grid.m_Drawn.clear();
@@ -429,9 +376,8 @@ TEST_F(GridPaintTest, ListViewsOwnPaintCycleDrawsEveryRowThroughTheGrid) {
     EXPECT_GT(TextPixels(m_rows[0], 0, kListText), 0);
     EXPECT_GT(TextPixels(m_rows[2], 2, kListText), 0);
     EXPECT_EQ(TextPixels(m_rows[3], 2, kListText), 0);
-}
 
-TEST_F(GridPaintTest, WidthChangeRepaintsOnlyTheColumnsAreaOutsideTheRows) {
+    // Width change repaints only the columns area outside the rows.
     ::ValidateRect(List(), nullptr);
     EXPECT_TRUE(m_grid.DrawPart(FLDP_INVALIDATECOLUMN, nullptr, nullptr, 1));
     HRGN hUpdate = ::CreateRectRgn(0, 0, 0, 0);
@@ -453,6 +399,136 @@ TEST_F(GridPaintTest, ScrollingTakesTheKeyboardFocusFromAnEditor) {
         EXPECT_EQ(::GetFocus(), List()) << nMsg;
     }
     ::DestroyWindow(hEditor);
+}
+
+// The off-screen bitmap, row heights from the font, and the column fit.
+
+// Width of a text as DrawText measures it in this font.
+int TextWidth(HFONT hFont, LPCWSTR lpszText) {
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    RECT rc = {};
+    ::DrawTextW(hDC, lpszText, -1, &rc, DT_CALCRECT);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    return rc.right - rc.left;
+}
+
+// Width, height, bits per pixel and 1 for bottom-up of a DIB section.
+using Shape = std::array<LONG, 4>;
+Shape ShapeOf(HGDIOBJ hBitmap) {
+    DIBSECTION ds = {};
+    if (::GetObjectW(hBitmap, sizeof(ds), &ds) != sizeof(ds))
+        return {};
+    return {ds.dsBm.bmWidth, ds.dsBm.bmHeight, ds.dsBm.bmBitsPixel, ds.dsBmih.biHeight > 0};
+}
+
+using GridBufferTest = PaintedGridTest;
+
+TEST_F(GridBufferTest, OffScreenBitmapTakesExactlyTheSizeOfACellThatDoesNotFit) {
+    CDC dc;
+    dc.Attach(m_pCanvas->Dc());
+    auto prepare = [&](int x, int y, int cx, int cy) {
+        EXPECT_TRUE(m_grid.PrepareMemDC(&dc, RECT{x, y, x + cx, y + cy}));
+        return ShapeOf(m_grid.m_bmpMem.GetSafeHandle());
+    };
+    EXPECT_EQ(prepare(0, 0, 80, 17), (Shape{80, 17, 32, 1}));
+    EXPECT_EQ(::GetCurrentObject(m_grid.m_dcMem.GetSafeHdc(), OBJ_BITMAP),
+              m_grid.m_bmpMem.GetSafeHandle());
+    EXPECT_EQ(::GetCurrentObject(m_grid.m_dcMem.GetSafeHdc(), OBJ_FONT), m_hFont);
+    const HDC hMem = m_grid.m_dcMem.GetSafeHdc();
+
+    EXPECT_EQ(prepare(40, 60, 120, 17), (Shape{120, 17, 32, 1}));
+    EXPECT_EQ(prepare(0, 0, 60, 30), (Shape{60, 30, 32, 1}));
+    // A smaller cell reuses the bitmap.
+    const HGDIOBJ hKept = m_grid.m_bmpMem.GetSafeHandle();
+    EXPECT_EQ(prepare(5, 5, 50, 10), (Shape{60, 30, 32, 1}));
+    EXPECT_EQ(m_grid.m_bmpMem.GetSafeHandle(), hKept);
+    EXPECT_EQ(prepare(0, 0, 100, 20), (Shape{100, 20, 32, 1}));
+    EXPECT_EQ(prepare(0, 0, 150, 18), (Shape{150, 18, 32, 1}));
+    EXPECT_EQ(m_grid.m_nMemWidth, 150);
+    EXPECT_EQ(m_grid.m_nMemHeight, 18);
+    EXPECT_EQ(m_grid.m_dcMem.GetSafeHdc(), hMem); // one DC for the grid's lifetime
+    // An empty cell has nothing to compose and leaves the bitmap alone.
+    EXPECT_FALSE(m_grid.PrepareMemDC(&dc, RECT{0, 0, 0, 40}));
+    EXPECT_EQ(m_grid.m_nMemHeight, 18);
+    dc.Detach();
+}
+
+TEST_F(GridBufferTest, RowsAreLinesTimesTheFontsLineHeightPlusFour) {
+    HFONT hFont13 = CreateCrispFont(13);
+    AddColumns(1);
+    ListSend(WM_SETFONT, WPARAM(hFont13), FALSE);
+    ASSERT_EQ(m_grid.m_nLineHeight, 13);
+    EXPECT_EQ(m_grid.GetRowHeight(), 17); // no rows yet: what the list view is told
+    AddRows(2);
+    EXPECT_EQ(ItemHeight(1), 17);
+    EXPECT_EQ(m_grid.GetRowHeight(), 17);
+
+    m_grid.m_nLinesPerRow = 2;
+    ListSend(WM_SETFONT, WPARAM(hFont13), FALSE);
+    EXPECT_EQ(ItemHeight(1), 30);
+    EXPECT_EQ(m_grid.GetRowHeight(), 30);
+    ::DestroyWindow(List()); // before the font goes
+    ::DeleteObject(hFont13);
+}
+
+TEST_F(GridBufferTest, ColumnFitsItsWidestShownTextWithItsCellPartsOrItsHeading) {
+    auto width = [&](int nCol) { return int(ListSend(LVM_GETCOLUMNWIDTH, nCol)); };
+    auto setHeading = [&](int nCol, LPCWSTR lpszHeading) {
+        LVCOLUMNW column = {};
+        column.mask = LVCF_TEXT;
+        column.pszText = const_cast<LPWSTR>(lpszHeading);
+        ListSend(LVM_SETCOLUMNW, nCol, LPARAM(&column));
+    };
+    const wchar_t kHeading[] = L"A heading much wider than any of the cells below it";
+    AddColumns(3);
+    const Rows rows = AddRows(3);
+    m_grid.SetItemText(rows[0], 1, L"short");
+    m_grid.SetItemText(rows[1], 1, L"considerably longer");
+    m_grid.SetItemText(rows[2], 1, L"considerably longer");
+    m_grid.GetRowRecord(rows[2])->m_bBold = TRUE;
+    const POSITION hHidden = AddChildRow(rows[0]); // under a collapsed parent
+    m_grid.SetItemText(hHidden, 1, L"a hidden text far wider than anything shown above");
+
+    // Label one grid line narrower than the cell, and 11 pixels to spare.
+    m_grid.AutoSizeColumn(1);
+    HFONT hBold = CreateCrispFont(-13, FW_BOLD);
+    EXPECT_EQ(width(1), TextWidth(hBold, L"considerably longer") + 1 + 11);
+    ::DeleteObject(hBold);
+
+    setHeading(1, kHeading);
+    m_grid.AutoSizeColumn(1);
+    EXPECT_EQ(width(1), TextWidth(m_hFont, kHeading) + 20);
+
+    // Nothing to measure but an empty heading: the 30-pixel minimum.
+    setHeading(2, L"");
+    m_grid.AutoSizeColumn(2);
+    EXPECT_EQ(width(2), 30);
+
+    // -1 means the only column of a header-less grid; this one has a header.
+    const int nBefore = width(0);
+    m_grid.AutoSizeColumn(-1);
+    m_grid.AutoSizeColumn(3);
+    EXPECT_EQ(width(0), nBefore);
+    m_grid.m_nLinesPerRow = 2;
+    m_grid.AutoSizeColumn(1);
+    EXPECT_EQ(width(1), TextWidth(m_hFont, kHeading) + 20);
+}
+
+class GridHeaderlessFitTest : public PaintedGridTest {
+protected:
+    DWORD ListStyle() const override { return LVS_REPORT | LVS_NOCOLUMNHEADER; }
+};
+
+TEST_F(GridHeaderlessFitTest, OnlyColumnFollowsItsRowsAsTheyAreAddedAndChanged) {
+    m_grid.InsertColumn(0, L"A heading that must not count for a grid without a header", 300,
+                        LVCFMT_LEFT, -1);
+    const Rows rows = AddRows(2);
+    EXPECT_EQ(int(ListSend(LVM_GETCOLUMNWIDTH, 0)), TextWidth(m_hFont, L"Player 2") + 12);
+    m_grid.SetItemText(rows[0], 0, L"Player with a longer name");
+    EXPECT_EQ(int(ListSend(LVM_GETCOLUMNWIDTH, 0)),
+              TextWidth(m_hFont, L"Player with a longer name") + 12);
 }
 
 } // namespace

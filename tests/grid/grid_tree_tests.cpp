@@ -5,9 +5,11 @@ namespace {
 
 using GridFlatTest = GridTest;
 
-TEST_F(GridFlatTest, NavigationAmongTopLevelRows) {
+TEST_F(GridFlatTest, NavigationAmongTopLevelRowsAndPageRowsFollowTheListView) {
     AddColumns(1);
-    const Rows rows = AddRows(3);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), nullptr);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), nullptr);
+    Rows rows = AddRows(3);
     const POSITION hHidden = AddChildRow(rows[1]);
 
     EXPECT_EQ(m_grid.GetNextItem(rows[0], FLGN_PARENT), FL_ROOT);
@@ -26,13 +28,8 @@ TEST_F(GridFlatTest, NavigationAmongTopLevelRows) {
     EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_CHILD), rows[0]);
     EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTCHILD), rows[2]);
     EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_PARENT), nullptr);
-}
 
-TEST_F(GridFlatTest, PageRowsFollowTheListView) {
-    AddColumns(1);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), nullptr);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), nullptr);
-    Rows rows = AddRows(3);
+    // Page rows follow the list view.
     EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), rows[0]);
     EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), rows[2]); // shorter than a page
 
@@ -101,7 +98,7 @@ TEST_F(GridTreeTest, NewChildOfAnExpandedRowShowsBelowItsShownSiblings) {
     EXPECT_GRID_CONSISTENT();
 }
 
-TEST_F(GridTreeTest, NavigationBelowTheTopLevel) {
+TEST_F(GridTreeTest, NavigationBelowTheTopLevelAndChildrenCountAsHiddenWhenCollapsedOrAbsent) {
     SetExpanded(hA, true);
     SetExpanded(hA2, true);
     EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_CHILD), hA1);
@@ -119,9 +116,8 @@ TEST_F(GridTreeTest, NavigationBelowTheTopLevel) {
     EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_VISIBLEANCESTOR), hA1);
     SetExpanded(hA, false);
     EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_VISIBLEANCESTOR), hA);
-}
 
-TEST_F(GridTreeTest, ChildrenCountAsHiddenWhenCollapsedOrAbsent) {
+    // Children count as hidden when collapsed or absent.
     EXPECT_FALSE(m_grid.AreChildrenHidden(nullptr));
     EXPECT_FALSE(m_grid.AreChildrenHidden(FL_ROOT));
     EXPECT_TRUE(m_grid.AreChildrenHidden(hA));

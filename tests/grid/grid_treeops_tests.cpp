@@ -24,7 +24,7 @@ protected:
     POSITION hA, hB, hC, hA1, hA2, hA1a;
 };
 
-TEST_F(GridTreeOpsTest, ExpandingAChildlessRowOnlyRecordsTheFlag) {
+TEST_F(GridTreeOpsTest, ExpandingAChildlessRowOrOneUnderACollapsedParentShowsNothingNew) {
     m_grid.Expand(hB, TRUE); // a row without children counts as collapsed already
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
 
@@ -34,6 +34,17 @@ TEST_F(GridTreeOpsTest, ExpandingAChildlessRowOnlyRecordsTheFlag) {
     EXPECT_EQ(m_notes.Log()[0].hRow, hB);
     EXPECT_EQ(m_notes.Log()[0].nCol, -1);
     EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+    EXPECT_GRID_CONSISTENT();
+
+    // Expanding under a collapsed parent waits for the parent.
+    m_notes.Clear();
+    m_grid.Expand(hA1, FALSE);
+    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_EXPANDCHANGE)));
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+    EXPECT_GRID_CONSISTENT();
+
+    m_grid.Expand(hA, FALSE);
+    EXPECT_EQ(ListRows(), (Rows{hA, hA1, hA1a, hA2, hB, hC}));
     EXPECT_GRID_CONSISTENT();
 }
 
@@ -50,17 +61,6 @@ TEST_F(GridTreeOpsTest, CollapsingASubtreeThatHoldsTheFocusMovesItUp) {
     EXPECT_EQ(m_notes.Log()[1].nCol, 1);
     EXPECT_EQ(m_grid.m_hFocusRow, hA);
     EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridTreeOpsTest, ExpandingUnderACollapsedParentWaitsForTheParent) {
-    m_grid.Expand(hA1, FALSE);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_EXPANDCHANGE)));
-    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-
-    m_grid.Expand(hA, FALSE);
-    EXPECT_EQ(ListRows(), (Rows{hA, hA1, hA1a, hA2, hB, hC}));
     EXPECT_GRID_CONSISTENT();
 }
 
@@ -87,7 +87,7 @@ TEST_F(GridTreeOpsTest, DeletingTheFocusRowMovesTheFocusToItsNextSiblingOrTheRow
     EXPECT_GRID_CONSISTENT();
 }
 
-TEST_F(GridTreeOpsTest, DeletingTheOnlyRowLeavesNoFocus) {
+TEST_F(GridTreeOpsTest, DeletingTheOnlyRowLeavesNoFocusAndDeletingTheRootKeepsItExpanded) {
     m_grid.DeleteItem(hB);
     m_grid.DeleteItem(hC);
     m_grid.SetFocusCell(hA, 0);
@@ -100,9 +100,9 @@ TEST_F(GridTreeOpsTest, DeletingTheOnlyRowLeavesNoFocus) {
     EXPECT_TRUE(m_grid.m_Rows.IsEmpty());
     EXPECT_EQ(ListSend(LVM_GETITEMCOUNT), 0);
     EXPECT_GRID_CONSISTENT();
-}
 
-TEST_F(GridTreeOpsTest, DeletingEverythingKeepsAnExpandedRootForNewRows) {
+    // Deleting everything keeps an expanded root for new rows.
+    AddChildRow(AddRows(2)[0]);
     m_grid.DeleteItem(FL_ROOT);
     EXPECT_EQ(m_grid.GetRowCount(), 0);
     EXPECT_FALSE(m_grid.m_RootRow.m_bCollapsed);
@@ -128,18 +128,17 @@ TEST_F(GridTreeOpsTest, SwappingAnExpandedRowCarriesItsSubtree) {
     EXPECT_GRID_CONSISTENT();
 }
 
-TEST_F(GridTreeOpsTest, SwappingChildrenUnderACollapsedParentLeavesTheListAlone) {
+TEST_F(GridTreeOpsTest, SwappingUnderACollapsedParentLeavesTheListAloneAndRedrawLocksEndAtZero) {
     m_grid.SwapRows(hA1, hA2);
     EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_CHILD), hA2);
     EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
     m_grid.Expand(hA, FALSE);
     EXPECT_EQ(ListRows(), (Rows{hA, hA2, hA1, hB, hC}));
     EXPECT_GRID_CONSISTENT();
-}
 
-TEST_F(GridTreeOpsTest, RedrawSuspensionsNestAndNeverGoNegative) {
+    // Redraw suspensions nest and never go negative.
     m_grid.m_nRedrawLock = -3;
-    m_grid.Expand(hA, FALSE); // suspends and resumes once
+    m_grid.Expand(hA, TRUE); // suspends and resumes once
     EXPECT_EQ(m_grid.m_nRedrawLock, 0);
     EXPECT_GRID_CONSISTENT();
 }

@@ -48,7 +48,7 @@ TEST_F(GridOwnerDrawnMeasureTest, GridAttachedAfterCreationIsMeasuredToo) {
     EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
 }
 
-TEST_F(GridMeasureTest, NewFontIsMeasuredAfterScrollingBackToTheTop) {
+TEST_F(GridMeasureTest, NewFontOrASystemFontChangeIsMeasuredAndScrollsBackToTheTop) {
     AddColumns(1);
     AddRows(40);
     ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
@@ -62,9 +62,8 @@ TEST_F(GridMeasureTest, NewFontIsMeasuredAfterScrollingBackToTheTop) {
     EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
     EXPECT_EQ(ListSend(LVM_GETTOPINDEX), 0);
     EXPECT_GRID_CONSISTENT();
-}
 
-TEST_F(GridMeasureTest, SystemFontChangeMeasuresAgain) {
+    // System font change measures again.
     AddColumns(1);
     AddRows(2);
     m_grid.m_nLinesPerRow = 3; // a new row height can only come from a fresh measurement

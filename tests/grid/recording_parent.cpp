@@ -1,32 +1,24 @@
 #include "recording_parent.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr wchar_t kRecorderProp[] = L"TallyvaneRecordingParent";
 
 const char* FlnName(UINT nCode) {
-    switch (nCode) {
-        case FLN_EXPANDCHANGE:
-            return "FLN_EXPANDCHANGE";
-        case FLN_CHECKCLICK:
-            return "FLN_CHECKCLICK";
-        case FLN_DELETEROW:
-            return "FLN_DELETEROW";
-        case FLN_FOCUSCHANGE:
-            return "FLN_FOCUSCHANGE";
-        case FLN_BEGINEDIT:
-            return "FLN_BEGINEDIT";
-        case FLN_ENDEDIT:
-            return "FLN_ENDEDIT";
-        case FLN_BUTTONCLICK:
-            return "FLN_BUTTONCLICK";
-        case FLN_BEGINCOMBO:
-            return "FLN_BEGINCOMBO";
-        default:
-            return nullptr;
-    }
+#define FLN_NAME(code)                                                                             \
+    { code, #code }
+    static const std::pair<UINT, const char*> names[] = {
+        FLN_NAME(FLN_EXPANDCHANGE), FLN_NAME(FLN_CHECKCLICK), FLN_NAME(FLN_DELETEROW),
+        FLN_NAME(FLN_FOCUSCHANGE),  FLN_NAME(FLN_BEGINEDIT),  FLN_NAME(FLN_ENDEDIT),
+        FLN_NAME(FLN_BUTTONCLICK),  FLN_NAME(FLN_BEGINCOMBO)};
+#undef FLN_NAME
+    for (const auto& [nKnown, pszName] : names)
+        if (nKnown == nCode)
+            return pszName;
+    return nullptr;
 }
 
 } // namespace
