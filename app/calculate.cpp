@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "icm.h"
+#include "icm_money.h"
 
 namespace {
 constexpr int kChipsColumn = 1;
@@ -21,10 +22,8 @@ void CTallyvaneDlg::OnCalculateICM() {
 
     // Percentages or any ratio: only the proportions count. A zero sum gives
     // not-a-number shares, which the engine passes through to players with chips.
-    const double dSum = (((payout[0] + payout[1]) + payout[2]) + payout[3]) + payout[4];
     double shares[ICM_PLACES];
-    for (int nPlace = 0; nPlace < ICM_PLACES; ++nPlace)
-        shares[nPlace] = payout[nPlace] / dSum;
+    NormalizePayouts(payout, shares, ICM_PLACES);
 
     int chips[ICM_PLAYERS] = {};
     const int nReadRows = m_grid.GetRowCount();
@@ -36,9 +35,9 @@ void CTallyvaneDlg::OnCalculateICM() {
 
     const int nWriteRows = m_grid.GetRowCount();
     for (int i = 0; i < nWriteRows && i < ICM_PLAYERS; ++i) {
-        // A not-a-number amount reads "nan", the C99 text, with or without a sign bit.
-        CString strAmount;
-        strAmount.Format(L"%f", equity[i] * dPool);
+        // The command-line tool writes the same text; it is plain ASCII.
+        const std::string amount = FormatAmount(equity[i], dPool);
+        const CString strAmount(std::wstring(amount.begin(), amount.end()));
         m_grid.SetItemText(m_grid.GetRowAt(i), kEquityColumn, strAmount);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "icm.h"
 #include "icm_exact.h"
+#include "icm_money.h"
 
 #include <algorithm>
 
@@ -27,12 +28,8 @@ Calculation Calculate(const Arguments& args) {
     calc.chips.resize(std::max<std::size_t>(args.chips.size(), ICM_PLAYERS), 0);
     std::vector<double> payouts = args.payouts;
     payouts.resize(std::max<std::size_t>(payouts.size(), ICM_PLACES), 0.0);
-    // Summed left to right as the dialog does, so the shares match it to the last bit.
-    double sum = payouts[0];
-    for (std::size_t k = 1; k < payouts.size(); ++k)
-        sum = sum + payouts[k];
-    for (double payout : payouts)
-        calc.shares.push_back(payout / sum);
+    calc.shares.resize(payouts.size());
+    NormalizePayouts(payouts.data(), calc.shares.data(), static_cast<int>(payouts.size()));
 
     calc.equity.resize(calc.chips.size());
     if (calc.chips.size() == ICM_PLAYERS && calc.shares.size() == ICM_PLACES) {

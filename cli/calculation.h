@@ -21,6 +21,3 @@ struct Calculation {
 // for larger ones. A payout sum of 0 gives not-a-number shares, and with them not-a-number
 // equities, as in the dialog.
 Calculation Calculate(const Arguments& args);
-
-// The currency amount of one seat, formatted with "%f".
-std::string FormatAmount(double equity, double pool);

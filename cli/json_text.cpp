@@ -6,8 +6,10 @@
 nlohmann::ordered_json JsonNumber(double value) {
     if (!std::isfinite(value))
         return nullptr;
-    // Within +-2^63 an integral double converts to int64 exactly.
-    if (value == std::trunc(value) && std::fabs(value) < 9.2e18)
+    // Within +-2^63 an integral double converts to int64 exactly; a negative zero stays a
+    // double, "-0.0", so that readers keep its sign.
+    if (value == std::trunc(value) && std::fabs(value) < 9.2e18 &&
+        !(value == 0 && std::signbit(value)))
         return static_cast<std::int64_t>(value);
     return value;
 }

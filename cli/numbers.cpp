@@ -18,7 +18,7 @@ std::string_view Trim(std::string_view text) {
 }
 
 [[noreturn]] void Refuse(std::string_view option, std::string_view text, std::string_view what) {
-    throw UsageError(std::string(option) + ": \"" + std::string(text) + "\" " + std::string(what));
+    throw UsageError(std::string(option) + ": " + Quoted(text) + " " + std::string(what));
 }
 
 template <typename Number>

@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "icm_money.h"
 #include "json_text.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "icm_money.h"
+
 #include <cstdint>
 #include <cstdio>
 

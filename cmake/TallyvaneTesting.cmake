@@ -5,13 +5,32 @@ set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${TALLYVANE_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/_deps/googletest EXCLUDE_FROM_ALL)
 
+# Time limits of the CTest entries: each well below CI's for the whole run, so that a
+# stuck test fails on its own instead of taking the run down with it. An executable's
+# cases take a few seconds, even under Wine on a loaded machine.
+set(TALLYVANE_TEST_TIMEOUT 60 CACHE STRING "Default time limit of one test entry, in seconds")
+
+# The Windows tests share one Wine prefix. Its creation (about half a minute) is an
+# entry of its own that the others require, so their limits need not cover it.
+# Called once CMAKE_CROSSCOMPILING_EMULATOR is set.
+function(tallyvane_add_wine_prefix_fixture)
+    add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --prepare)
+    set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 120)
+endfunction()
+
 # One CTest entry per test executable: a process start under Wine costs about half a
 # second, so per-case entries would make the suite crawl. When cross-compiling, CTest
 # runs the executable through CMAKE_CROSSCOMPILING_EMULATOR (our Wine wrapper).
 function(tallyvane_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT ${TALLYVANE_TEST_TIMEOUT})
+    endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE tallyvane_options GTest::gtest_main GTest::gmock ${ARG_LIBS})
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+    if(CMAKE_CROSSCOMPILING)
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix)
+    endif()
 endfunction()

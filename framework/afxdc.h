@@ -1,6 +1,13 @@
 // Device contexts. CDC owns a DC it created (and deletes it); CPaintDC, CClientDC
 // and CWindowDC borrow their window's DC for their lifetime; FromHandle and Attach
 // wrap a DC that someone else gives back.
+//
+// A DC the framework obtains itself (all but FromHandle and Attach) remembers the
+// bitmap, font, pen and brush it started with. Before the DC is deleted or given
+// back they are selected into it again, so that whatever the program selected is
+// free to be deleted, whichever of the DC and the object goes first; and a GDI
+// object deleted while selected into such a DC is first replaced there by the
+// original (see CGdiObject::DeleteObject).
 #pragma once
 
 #include "afxgdi.h"
@@ -15,9 +22,14 @@ public:
     HDC m_hDC = nullptr;
     static constexpr auto kHandle = &CDC::m_hDC;
 
-    HDC GetSafeHdc() const noexcept { return SafeHandle(this); }
-    BOOL DeleteDC() { return DestroyHandle(::DeleteDC); }
+    // For a pointer that may be null, AfxSafeHdc(pDC) instead.
+    HDC GetSafeHdc() const noexcept { return m_hDC; }
+    // Selects the original objects back first (a DC the framework made).
+    BOOL DeleteDC();
+    // Refuses, creating nothing, when the object already holds a DC.
     BOOL CreateCompatibleDC(CDC* pDC);
+    // Lets go of the DC as it is: nothing is selected back, nothing deleted.
+    HDC Detach();
 
     // Selection: each returns what was selected before (a temporary wrapper).
     CGdiObject* SelectObject(CGdiObject* pObject);
@@ -57,10 +69,10 @@ public:
     void Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF crTopLeft, COLORREF crBottomRight);
     void FillRect(LPCRECT lpRect, CBrush* pBrush) {
-        ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
+        ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(AfxSafeHandle(pBrush)));
     }
     void FrameRect(LPCRECT lpRect, CBrush* pBrush) {
-        ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
+        ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(AfxSafeHandle(pBrush)));
     }
     BOOL Rectangle(LPCRECT lpRect) {
         return ::Rectangle(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
@@ -109,13 +121,34 @@ public:
     // Bit-block transfers.
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                 DWORD dwRop) {
-        return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc,
-                        dwRop);
+        return ::BitBlt(m_hDC, x, y, nWidth, nHeight, AfxSafeHandle(pSrcDC), xSrc, ySrc, dwRop);
     }
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
         return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
     }
+
+protected:
+    // For a DC just obtained: notes its original objects and makes it one of the DCs
+    // that a deleted object is selected out of.
+    void KeepOriginals();
+    // Selects the original objects back and forgets them.
+    void RestoreOriginals();
+
+private:
+    friend void AfxDeselectObject(HGDIOBJ hObject);
+    void ForgetOriginals();
+    // Bitmap, font, pen and brush, in the order of kOriginalTypes in dc.cpp.
+    HGDIOBJ m_hOriginal[4] = {};
 };
+
+// The DC of a possibly null DC object.
+inline HDC AfxSafeHdc(const CDC* pDC) noexcept {
+    return AfxSafeHandle(pDC);
+}
+
+// Replaces hObject by the original object in every DC that keeps its originals
+// (see above), so that hObject can be deleted.
+void AfxDeselectObject(HGDIOBJ hObject);
 
 // BeginPaint/EndPaint around the object's lifetime.
 class CPaintDC : public CDC {

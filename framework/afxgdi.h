@@ -1,5 +1,13 @@
 // GDI object wrappers. An object owns the handle it created or was attached to and
 // deletes it when destroyed; FromHandle gives a temporary wrapper that only borrows.
+//
+// Create* on an object that already holds a handle refuses (FALSE) before making
+// anything, so nothing can be orphaned: to replace the object, DeleteObject first.
+// DeleteObject may be called while the object is still selected into a DC that the
+// framework obtained (CreateCompatibleDC, CPaintDC, CClientDC, CWindowDC): that DC
+// gets its original object back first, so the deletion always frees the handle, on
+// Windows (which refuses to delete a selected bitmap) as well as under Wine (which
+// would only defer it). A DC given to a wrapper with Attach is not watched.
 #pragma once
 
 #include "afxhandlemap.h"
@@ -12,8 +20,9 @@ public:
     HGDIOBJ m_hObject = nullptr;
     static constexpr auto kHandle = &CGdiObject::m_hObject;
 
-    HGDIOBJ GetSafeHandle() const noexcept { return SafeHandle(this); }
-    BOOL DeleteObject() { return DestroyHandle(::DeleteObject); }
+    // For a pointer that may be null, AfxSafeHandle(pObject) instead.
+    HGDIOBJ GetSafeHandle() const noexcept { return m_hObject; }
+    BOOL DeleteObject();
 
     int GetObject(int nCount, LPVOID lpObject) const {
         return ::GetObjectW(m_hObject, nCount, lpObject);
@@ -28,7 +37,7 @@ public:
     operator HPEN() const noexcept { return static_cast<HPEN>(m_hObject); }
     static CPen* FromHandle(HPEN hPen) { return HandleMap().FromHandle<CPen>(hPen); }
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
-        return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+        return CreateHandle([&] { return ::CreatePen(nPenStyle, nWidth, crColor); });
     }
 };
 
@@ -38,8 +47,12 @@ public:
     explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
     operator HBRUSH() const noexcept { return static_cast<HBRUSH>(m_hObject); }
     static CBrush* FromHandle(HBRUSH hBrush) { return HandleMap().FromHandle<CBrush>(hBrush); }
-    BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
-    BOOL CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
+    BOOL CreateSolidBrush(COLORREF crColor) {
+        return CreateHandle([&] { return ::CreateSolidBrush(crColor); });
+    }
+    BOOL CreateSysColorBrush(int nIndex) {
+        return CreateHandle([&] { return ::GetSysColorBrush(nIndex); });
+    }
 };
 
 class CFont : public CGdiObject {
@@ -47,7 +60,7 @@ public:
     operator HFONT() const noexcept { return static_cast<HFONT>(m_hObject); }
     static CFont* FromHandle(HFONT hFont) { return HandleMap().FromHandle<CFont>(hFont); }
     BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) {
-        return Attach(::CreateFontIndirectW(lpLogFont));
+        return CreateHandle([&] { return ::CreateFontIndirectW(lpLogFont); });
     }
     int GetLogFont(LOGFONTW* pLogFont) const { return GetObject(sizeof(LOGFONTW), pLogFont); }
 };
@@ -58,6 +71,8 @@ public:
     static CBitmap* FromHandle(HBITMAP hBitmap) { return HandleMap().FromHandle<CBitmap>(hBitmap); }
     BOOL LoadBitmap(UINT nIDResource);
     BOOL CreateCompatibleBitmap(class CDC* pDC, int nWidth, int nHeight);
+    // A section whose pixels the caller reaches through *ppvBits.
+    BOOL CreateDIBSection(class CDC* pDC, const BITMAPINFO* pbmi, UINT iUsage, void** ppvBits);
     int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
 };
 
@@ -66,13 +81,15 @@ public:
     operator HRGN() const noexcept { return static_cast<HRGN>(m_hObject); }
     static CRgn* FromHandle(HRGN hRgn) { return HandleMap().FromHandle<CRgn>(hRgn); }
     BOOL CreateRectRgn(int x1, int y1, int x2, int y2) {
-        return Attach(::CreateRectRgn(x1, y1, x2, y2));
+        return CreateHandle([&] { return ::CreateRectRgn(x1, y1, x2, y2); });
     }
-    BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
+    BOOL CreateRectRgnIndirect(LPCRECT lpRect) {
+        return CreateHandle([&] { return ::CreateRectRgnIndirect(lpRect); });
+    }
     // Stores the combination of the two regions in this one (which must exist).
     int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode) {
-        return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgn1->m_hObject),
-                            pRgn2 ? static_cast<HRGN>(pRgn2->m_hObject) : nullptr, nCombineMode);
+        return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(AfxSafeHandle(pRgn1)),
+                            static_cast<HRGN>(AfxSafeHandle(pRgn2)), nCombineMode);
     }
     BOOL PtInRegion(POINT point) const {
         return ::PtInRegion(static_cast<HRGN>(m_hObject), point.x, point.y);

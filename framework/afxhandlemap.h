@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -18,6 +19,15 @@ int& AfxTempMapLock();
 // Frees every temporary wrapper of the thread unless a handler is running.
 void AfxDeleteTempMaps();
 void AfxRegisterTempMapCleaner(void (*pfnClean)());
+
+// The handle of a wrapper that may be absent (a null pointer gives a null handle).
+// Code with an optional window, DC or GDI object asks this: a member call through a
+// null pointer is undefined behaviour, whatever the member does with `this`.
+template <class WRAPPER>
+auto AfxSafeHandle(const WRAPPER* p) noexcept
+    -> std::remove_cvref_t<decltype(p->*WRAPPER::kHandle)> {
+    return p != nullptr ? p->*WRAPPER::kHandle : nullptr;
+}
 
 template <class HANDLE_T, class OBJECT> class CHandleMap {
 public:
@@ -128,13 +138,13 @@ protected:
     CHandleWrapper(const CHandleWrapper&) = delete;
     CHandleWrapper& operator=(const CHandleWrapper&) = delete;
 
-    // The handle, also through a null pointer: callers of the original framework
-    // write pWnd->GetSafeHwnd() with no window. The empty asm hides where p came
-    // from, so the optimiser cannot drop the test on the grounds that `this` is
-    // never null.
-    static HANDLE_T SafeHandle(const DERIVED* p) noexcept {
-        asm("" : "+r"(p));
-        return p ? p->*DERIVED::kHandle : nullptr;
+    // Makes a handle only when the object holds none, so that a second Create* call
+    // refuses before anything exists that could be orphaned. FALSE then, or when
+    // make() fails.
+    template <class MAKE> BOOL CreateHandle(MAKE make) {
+        if (handleRef() != nullptr)
+            return FALSE;
+        return Attach(make());
     }
 
     // Detaches the handle and frees it with destroy; FALSE when there was none.

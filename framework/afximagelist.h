@@ -16,9 +16,11 @@ public:
     HIMAGELIST m_hImageList = nullptr;
     static constexpr auto kHandle = &CImageList::m_hImageList;
 
-    HIMAGELIST GetSafeHandle() const noexcept { return SafeHandle(this); }
+    // For a pointer that may be null, AfxSafeHandle(pImageList) instead.
+    HIMAGELIST GetSafeHandle() const noexcept { return m_hImageList; }
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
-        return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+        // Refuses, creating nothing, when the object already holds a list.
+        return CreateHandle([&] { return ImageList_Create(cx, cy, nFlags, nInitial, nGrow); });
     }
     BOOL DeleteImageList() { return DestroyHandle(ImageList_Destroy); }
 

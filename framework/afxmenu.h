@@ -11,9 +11,11 @@ public:
     HMENU m_hMenu = nullptr;
     static constexpr auto kHandle = &CMenu::m_hMenu;
 
-    HMENU GetSafeHmenu() const noexcept { return SafeHandle(this); }
-    BOOL CreateMenu() { return Attach(::CreateMenu()); }
-    BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+    // For a pointer that may be null, AfxSafeHandle(pMenu) instead.
+    HMENU GetSafeHmenu() const noexcept { return m_hMenu; }
+    // Both refuse, creating nothing, when the object already holds a menu.
+    BOOL CreateMenu() { return CreateHandle(::CreateMenu); }
+    BOOL CreatePopupMenu() { return CreateHandle(::CreatePopupMenu); }
     BOOL DestroyMenu() { return DestroyHandle(::DestroyMenu); }
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr) {

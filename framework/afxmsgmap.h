@@ -43,6 +43,9 @@
 #define ON_WM_VSCROLL() AFX_MSG_ENTRY(WM_VSCROLL, pThis_->OnVScroll(AFX_ARGS_SCROLL))
 #define ON_WM_FONTCHANGE() AFX_MSG_ENTRY(WM_FONTCHANGE, pThis_->OnFontChange())
 #define ON_WM_SYSCOLORCHANGE() AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, pThis_->OnSysColorChange())
+#define ON_WM_SETTINGCHANGE()                                                                      \
+    AFX_MSG_ENTRY(WM_SETTINGCHANGE, pThis_->OnSettingChange(static_cast<UINT>(wParam_),            \
+                                                            reinterpret_cast<LPCTSTR>(lParam_)))
 #define ON_WM_LBUTTONDOWN()                                                                        \
     AFX_MSG_ENTRY(WM_LBUTTONDOWN, pThis_->OnLButtonDown(AFX_ARGS_UINT_POINT))
 #define ON_WM_LBUTTONUP() AFX_MSG_ENTRY(WM_LBUTTONUP, pThis_->OnLButtonUp(AFX_ARGS_UINT_POINT))

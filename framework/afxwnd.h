@@ -24,10 +24,13 @@ public:
     HWND m_hWnd = nullptr;
     static constexpr auto kHandle = &CWnd::m_hWnd;
 
-    // Also answers through a null pointer, as callers of the original rely on.
-    HWND GetSafeHwnd() const noexcept { return SafeHandle(this); }
+    // For a pointer that may be null, AfxSafeHwnd(pWnd) instead.
+    HWND GetSafeHwnd() const noexcept { return m_hWnd; }
     // Unlike other wrappers, refuses a window that another object has attached.
     BOOL Attach(HWND hWndNew);
+    // Lets go of the window; one we had subclassed keeps running through our window
+    // procedure on to its own, so that a later object can take it over.
+    HWND Detach();
 
     // Routes an existing window's messages through this object (and back).
     BOOL SubclassWindow(HWND hWnd);
@@ -99,7 +102,7 @@ public:
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
+    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, AfxSafeHandle(pWnd)); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     CMenu* GetSystemMenu(BOOL bRevert) const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
@@ -111,6 +114,10 @@ public:
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+    // Sends the message to each child window, with bDeep to their children too, and
+    // with bOnlyPerm only to windows that have an object attached.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                  BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE) const;
 
     // Data exchange between the window's controls and the object's members.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -159,6 +166,7 @@ protected:
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnFontChange();
     afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
@@ -182,6 +190,11 @@ private:
                         LRESULT* pResult);
     BOOL OnChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
+
+// The window of a possibly null window object.
+inline HWND AfxSafeHwnd(const CWnd* pWnd) noexcept {
+    return AfxSafeHandle(pWnd);
+}
 
 // The thread's map of window objects.
 inline CHandleMap<HWND, CWnd>& AfxWndMap() {

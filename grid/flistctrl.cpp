@@ -17,14 +17,35 @@ CFListCtrl::~CFListCtrl() {
     // message table (never attached, or detached) still must not leak its records.
     FreeRows();
     FreeProfiles();
+    // The off-screen bitmap is selected into its DC, and a selected bitmap cannot be
+    // deleted: the DC goes first and lets go of it.
+    m_dcMem.DeleteDC();
+    m_bmpMem.DeleteObject();
 }
 
+// Rows are painted through DrawItem, which CListCtrl calls for the WM_DRAWITEM the
+// parent reflects back; it needs no entry here.
 BEGIN_MESSAGE_MAP(CFListCtrl, CListCtrl)
+// Lifetime.
+// void OnDestroy()
 ON_WM_DESTROY()
+// Row height, measured again whenever the font changes.
+// void MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
 ON_WM_MEASUREITEM_REFLECT()
+// LRESULT OnSetFont(WPARAM wParam, LPARAM lParam)
 ON_MESSAGE(WM_SETFONT, &CFListCtrl::OnSetFont)
+// void OnFontChange()
 ON_WM_FONTCHANGE()
-// Header: void OnX(NMHDR* pNMHDR, LRESULT* pResult)
+// The client area outside the rows, and scrolling.
+// BOOL OnEraseBkgnd(CDC* pDC)
+ON_WM_ERASEBKGND()
+// void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+ON_WM_HSCROLL()
+// void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+ON_WM_VSCROLL()
+// void OnSysColorChange()
+ON_WM_SYSCOLORCHANGE()
+// Header clicks: void OnX(NMHDR* pNMHDR, LRESULT* pResult)
 ON_NOTIFY(HDN_ITEMCLICKA, 0, &CFListCtrl::OnHeaderItemClick)
 ON_NOTIFY(HDN_ITEMCLICKW, 0, &CFListCtrl::OnHeaderItemClick)
 ON_NOTIFY(HDN_DIVIDERDBLCLICKA, 0, &CFListCtrl::OnHeaderDividerDblClick)

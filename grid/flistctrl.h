@@ -99,7 +99,16 @@ public:
     BOOL HitTestCell(POSITION* phRow, int* pnCol, CPoint pt);
     BOOL EnsureCellVisible(POSITION hRow, int nCol);
 
-    // Column fit (flistautosize.cpp).
+    // Painting (flistpaint.cpp: cells and their layers; flisterase.cpp: the area
+    // outside the rows and the repaint requests).
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
+    void DrawCell(CDC* pDC, POSITION hRow, int nCol);
+    COLORREF GetCellColor(UINT nWhich, POSITION hRow, int nCol);
+    static void DrawPlusFace(CDC* pDC, RECT rcButton);
+    BOOL DrawPart(UINT nStep, CDC* pDC, POSITION hRow, int nCol);
+
+    // Off-screen buffer (flistmemdc.cpp) and column fit (flistautosize.cpp).
+    BOOL PrepareMemDC(CDC* pDC, RECT rcCell);
     void AutoSizeColumn(int nCol);
 
     // Expanding, collapsing, deleting and exchanging rows (flisttreeops.cpp).
@@ -137,6 +146,11 @@ protected:
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMIS);
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFontChange();
+    // Erasing and scrolling (flisterase.cpp).
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnSysColorChange();
 
     // Header notifications.
     afx_msg void OnHeaderItemClick(NMHDR* pNMHDR, LRESULT* pResult);
@@ -188,9 +202,19 @@ private:
     BOOL GetColumnBodyRect(int nCol, RECT* pRect);
     BOOL IsFocusCell(POSITION hRow, int nCol);
 
-    // Repaint requests after scrolling (flisterase.cpp).
+    // Painting: one step on a cell whose metrics are already known.
+    BOOL DrawCellPart(UINT nStep, CDC* pDC, POSITION hRow, int nCol,
+                      const XFList_CellMetrics& metrics);
+    void DrawExpander(CDC* pDC, POSITION hRow, const RECT& rcBox);
+    void DrawCheckBox(CDC* pDC, POSITION hRow, int nCol, RECT rcBox);
+    void DrawImage(CDC* pDC, int nImage, const RECT& rcBox);
+    void DrawButton(CDC* pDC, POSITION hRow, int nCol, RECT rcButton);
+    void DrawCellText(CDC* pDC, POSITION hRow, int nCol, RECT rcLabel);
+    void EraseOutsideRows(CDC* pDC);
     void InvalidateGap();
     void InvalidateColumnBody(int nCol);
+    COLORREF MapFocusColor(COLORREF crValue, int nSysColor);
+    COLORREF ListColor(BOOL bBk);
     BOOL HasGridLines();
     CImageList* GetSmallImages();
 
@@ -203,9 +227,13 @@ private:
     // In-place editing: the steps of HandleEditMessage.
     BOOL OpenTextEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol);
     void PressCellButton(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol);
+    void OpenDropDownEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol, BOOL bEditable);
     LRESULT CloseEditor(UINT nEndKey, FL_ENDEDIT* pEnd);
 
     // Row height.
     void RequestMeasure();
     void ScrollToFirstItem(int nTop);
+
+    // Gives the keyboard focus to the grid, which ends an open edit.
+    void TakeFocusFromEditor();
 };

@@ -51,7 +51,8 @@ LRESULT CFListCtrl::HandleEditMessage(UINT nMsg, WPARAM wKey, FL_ENDEDIT* pEnd) 
     const ContinueKeyReset reset(m_nContinueKey);
     m_hEditRow = hRow;
     m_nEditCol = nCol;
-    switch (GetProfile(hRow, nCol)->m_dwStyle & kKindMask) {
+    const DWORD dwKind = GetProfile(hRow, nCol)->m_dwStyle & kKindMask;
+    switch (dwKind) {
         case kTextCell:
         case kTextButtonCell:
             // Space, or a click on the button, acts as on a button cell.
@@ -63,7 +64,8 @@ LRESULT CFListCtrl::HandleEditMessage(UINT nMsg, WPARAM wKey, FL_ENDEDIT* pEnd) 
             break;
         case kDropListCell:
         case kDropEditCell:
-            break; // the drop-down editor's branches
+            OpenDropDownEditor(nMsg, wKey, hRow, nCol, dwKind == kDropEditCell);
+            break;
         default:
             break; // a plain cell opens nothing
     }

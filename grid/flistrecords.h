@@ -183,8 +183,8 @@ struct XFList_CellMetrics {
     RECT rcText = {};   // right of the expander, check box and image slots
     RECT rcButton = {}; // the focus cell's button
     RECT rcLabel = {};  // the text area less the button and the bottom grid line
-    BOOL bGridLines =
-        FALSE; // the list view draws grid lines; each cell owns its left and bottom one
+    // The list view draws grid lines: each cell owns its left and bottom one.
+    BOOL bGridLines = FALSE;
 
     void Offset(int dx, int dy) {
         for (RECT* pPart : {&rcCell, &rcIndented, &rcExpander, &rcCheckBox, &rcImage, &rcText,

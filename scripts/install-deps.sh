@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang-format
+    cmake ninja-build g++ clang-format clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool imagemagick x11-utils
     googletest libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev

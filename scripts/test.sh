@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both presets and runs every test: native engine and CLI tests (with a
-# sanitizer build), and the Windows tests under Wine. Exits non-zero on any failure.
+# sanitizer build), a short fuzzing of the command line, and the Windows tests under Wine.
+# Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,9 @@ for preset in native windows; do
     cmake --build --preset "$preset"
     echo "=== $preset: test"
     ctest --preset "$preset" || status=1
+    if [[ $preset == native ]]; then
+        scripts/fuzz.sh || status=1
+    fi
 done
 
 if ((status == 0)); then

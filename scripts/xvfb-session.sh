@@ -5,20 +5,26 @@ tv_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 tv_xvfb_pid=""
 tv_prefix=""
 
-# Starts Xvfb on the first free display from :90 on and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY. Xvfb picks the display itself
+# (-displayfd), so that sessions started at the same moment (other work trees, other
+# test runs) cannot end up on one display and see each other's windows.
 tv_start_xvfb() {
-    local n
-    for n in $(seq 90 130); do
-        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        tv_xvfb_pid=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 1 50); do
+    local numberFile n
+    numberFile="$(mktemp)"
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$numberFile" >/dev/null 2>&1 &
+    tv_xvfb_pid=$!
+    for _ in $(seq 1 100); do
+        n="$(head -n 1 "$numberFile")"
+        if [[ -n "$n" ]]; then
+            rm -f "$numberFile"
+            export DISPLAY=":$n"
             xdpyinfo >/dev/null 2>&1 && return 0
-            kill -0 "$tv_xvfb_pid" 2>/dev/null || break
-            sleep 0.1
-        done
+            break
+        fi
+        kill -0 "$tv_xvfb_pid" 2>/dev/null || break
+        sleep 0.1
     done
+    rm -f "$numberFile"
     echo "could not start Xvfb" >&2
     return 1
 }

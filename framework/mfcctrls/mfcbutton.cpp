@@ -4,6 +4,7 @@
 
 #include "mfcctrls/button_image.h"
 #include "mfcctrls/dlginit_format.h"
+#include "mfcctrls/proc_guard.h"
 #include "mfcctrls/property_tags.h"
 
 namespace {
@@ -91,7 +92,7 @@ void DrawOverlay(HWND button, UINT message, WPARAM wParam) {
     ReleaseDC(button, dc);
 }
 
-LRESULT CALLBACK MfcButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == DLGINIT_SETPROPERTIES) {
         return ApplyProperties(button, reinterpret_cast<HMODULE>(wParam),
                                reinterpret_cast<const char*>(lParam));
@@ -105,6 +106,11 @@ LRESULT CALLBACK MfcButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM 
     else if (RepaintsFace(message))
         DrawOverlay(button, message, wParam);
     return result;
+}
+
+LRESULT CALLBACK MfcButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardControlProc(L"image button", 0,
+                            [&] { return HandleButtonMessage(button, message, wParam, lParam); });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "mfcctrls/dlginit_format.h"
 #include "mfcctrls/link_state.h"
+#include "mfcctrls/proc_guard.h"
 #include "mfcctrls/property_tags.h"
 #include "mfcctrls/text_utf8.h"
 
@@ -119,7 +120,7 @@ LRESULT Dispatch(HWND link, LinkState& state, UINT message, WPARAM wParam, LPARA
     return result;
 }
 
-LRESULT CALLBACK MfcLinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleLinkMessage(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE)
         return Create(link, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
@@ -130,6 +131,12 @@ LRESULT CALLBACK MfcLinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lPar
     if (state == nullptr)
         return DefWindowProcW(link, message, wParam, lParam);
     return Dispatch(link, *state, message, wParam, lParam);
+}
+
+// A failed WM_NCCREATE answers FALSE, so the window is not created half-made.
+LRESULT CALLBACK MfcLinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardControlProc(L"link", 0,
+                            [&] { return HandleLinkMessage(link, message, wParam, lParam); });
 }
 
 } // namespace

@@ -1,30 +1,124 @@
 #include "afxdc.h"
 
+#include <algorithm>
+#include <mutex>
 #include <utility>
+#include <vector>
+
+namespace {
+
+constexpr UINT kOriginalTypes[] = {OBJ_BITMAP, OBJ_FONT, OBJ_PEN, OBJ_BRUSH};
+
+// The slot of m_hOriginal that an object of this type is selected into, else -1.
+int slotOf(DWORD objectType) {
+    if (objectType == OBJ_EXTPEN)
+        objectType = OBJ_PEN;
+    for (int i = 0; i < 4; ++i) {
+        if (kOriginalTypes[i] == objectType)
+            return i;
+    }
+    return -1;
+}
+
+// The DCs that keep their originals. Process-wide, so that a DC given up on another
+// thread than the one that made it leaves no dangling entry behind; never destroyed,
+// so that a DC object that outlives static destruction can still unregister.
+struct Keepers {
+    std::mutex lock;
+    std::vector<CDC*> dcs;
+};
+
+Keepers& keepers() {
+    static Keepers* instance = new Keepers;
+    return *instance;
+}
+
+} // namespace
+
+void CDC::KeepOriginals() {
+    if (m_hDC == nullptr)
+        return;
+    for (int i = 0; i < 4; ++i)
+        m_hOriginal[i] = ::GetCurrentObject(m_hDC, kOriginalTypes[i]);
+    const auto none = [](HGDIOBJ h) { return h == nullptr; };
+    if (std::all_of(std::begin(m_hOriginal), std::end(m_hOriginal), none))
+        return;
+    Keepers& k = keepers();
+    std::lock_guard lock(k.lock);
+    if (std::find(k.dcs.begin(), k.dcs.end(), this) == k.dcs.end())
+        k.dcs.push_back(this);
+}
+
+void CDC::RestoreOriginals() {
+    if (m_hDC != nullptr) {
+        for (int i = 0; i < 4; ++i) {
+            const HGDIOBJ original = m_hOriginal[i];
+            if (original != nullptr && ::GetCurrentObject(m_hDC, kOriginalTypes[i]) != original)
+                ::SelectObject(m_hDC, original);
+        }
+    }
+    ForgetOriginals();
+}
+
+void CDC::ForgetOriginals() {
+    const auto none = [](HGDIOBJ h) { return h == nullptr; };
+    if (std::all_of(std::begin(m_hOriginal), std::end(m_hOriginal), none))
+        return; // never kept (a DC someone else gave us, or a temporary)
+    std::fill(std::begin(m_hOriginal), std::end(m_hOriginal), nullptr);
+    Keepers& k = keepers();
+    std::lock_guard lock(k.lock);
+    k.dcs.erase(std::remove(k.dcs.begin(), k.dcs.end(), this), k.dcs.end());
+}
+
+void AfxDeselectObject(HGDIOBJ hObject) {
+    const int slot = hObject != nullptr ? slotOf(::GetObjectType(hObject)) : -1;
+    if (slot < 0)
+        return;
+    Keepers& k = keepers();
+    std::lock_guard lock(k.lock);
+    for (CDC* pDC : k.dcs) {
+        const HGDIOBJ original = pDC->m_hOriginal[slot];
+        if (original != nullptr && original != hObject &&
+            ::GetCurrentObject(pDC->m_hDC, kOriginalTypes[slot]) == hObject)
+            ::SelectObject(pDC->m_hDC, original);
+    }
+}
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC) {
-    return Attach(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr));
+    if (!CreateHandle([&] { return ::CreateCompatibleDC(AfxSafeHdc(pDC)); }))
+        return FALSE;
+    KeepOriginals();
+    return TRUE;
+}
+
+BOOL CDC::DeleteDC() {
+    RestoreOriginals();
+    return DestroyHandle(::DeleteDC);
+}
+
+HDC CDC::Detach() {
+    ForgetOriginals();
+    return CHandleWrapper::Detach();
 }
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
-    return CGdiObject::FromHandle(::SelectObject(m_hDC, pObject->GetSafeHandle()));
+    return CGdiObject::FromHandle(::SelectObject(m_hDC, AfxSafeHandle(pObject)));
 }
 
 CFont* CDC::SelectObject(CFont* pFont) {
-    return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, pFont->GetSafeHandle())));
+    return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, AfxSafeHandle(pFont))));
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
-    return CBitmap::FromHandle(
-        static_cast<HBITMAP>(::SelectObject(m_hDC, pBitmap->GetSafeHandle())));
+    return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, AfxSafeHandle(pBitmap))));
 }
 
 CPen* CDC::SelectObject(CPen* pPen) {
-    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, pPen->GetSafeHandle())));
+    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, AfxSafeHandle(pPen))));
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush) {
-    return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, pBrush->GetSafeHandle())));
+    return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, AfxSafeHandle(pBrush))));
 }
 
 CGdiObject* CDC::SelectStockObject(int nIndex) {
@@ -40,11 +134,11 @@ CBitmap* CDC::GetCurrentBitmap() const {
 }
 
 int CDC::SelectClipRgn(CRgn* pRgn) {
-    return ::SelectClipRgn(m_hDC, static_cast<HRGN>(pRgn->GetSafeHandle()));
+    return ::SelectClipRgn(m_hDC, static_cast<HRGN>(AfxSafeHandle(pRgn)));
 }
 
 int CDC::SelectClipRgn(CRgn* pRgn, int nMode) {
-    return ::ExtSelectClipRgn(m_hDC, static_cast<HRGN>(pRgn->GetSafeHandle()), nMode);
+    return ::ExtSelectClipRgn(m_hDC, static_cast<HRGN>(AfxSafeHandle(pRgn)), nMode);
 }
 
 int CDC::ExcludeClipRect(LPCRECT lpRect) {

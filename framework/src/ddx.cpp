@@ -14,7 +14,7 @@ struct DataExchangeFailed {};
 } // namespace
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
-    HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), nIDC);
+    HWND hWndCtrl = ::GetDlgItem(AfxSafeHwnd(m_pDlgWnd), nIDC);
     if (hWndCtrl == nullptr)
         AfxThrowInvalidArgException();
     return hWndCtrl;

@@ -54,10 +54,10 @@ LPCDLGTEMPLATE CDialog::LoadTemplate() const {
 
 HWND CDialog::FindOwner() const {
     // The given parent, else the application's main window; never a child window.
-    HWND hWnd = m_pParentWnd->GetSafeHwnd();
+    HWND hWnd = AfxSafeHwnd(m_pParentWnd);
     const bool explicitParent = hWnd != nullptr;
     if (!explicitParent)
-        hWnd = AfxGetMainWnd()->GetSafeHwnd();
+        hWnd = AfxSafeHwnd(AfxGetMainWnd());
     while (hWnd != nullptr && (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
     if (!explicitParent && hWnd != nullptr)
@@ -156,5 +156,5 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
 }
 
 void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
-    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->GetSafeHwnd()), 1);
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(AfxSafeHwnd(pWndCtrl)), 1);
 }

@@ -2,5 +2,5 @@
 #include "afximagelist.h"
 
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) {
-    return ImageList_Draw(m_hImageList, nImage, pDC->GetSafeHdc(), pt.x, pt.y, nStyle);
+    return ImageList_Draw(m_hImageList, nImage, AfxSafeHdc(pDC), pt.x, pt.y, nStyle);
 }

@@ -118,7 +118,7 @@ CImageList* CListCtrl::GetImageList(int nImageList) const {
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType) {
     return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(SendMessage(
-        LVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(pImageList->GetSafeHandle()))));
+        LVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(AfxSafeHandle(pImageList)))));
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}

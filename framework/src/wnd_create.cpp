@@ -97,7 +97,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                     const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    rect.right - rect.left, rect.bottom - rect.top, AfxSafeHwnd(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
@@ -115,6 +115,8 @@ BOOL CWnd::DestroyWindow() {
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
+    // A window that is ours already (an earlier object let go of it with a plain
+    // Detach) keeps the procedure noted then, which Attach has taken.
     if (!Attach(hWnd))
         return FALSE;
     PreSubclassWindow();
@@ -128,7 +130,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
 }
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    HWND hWndControl = ::GetDlgItem(pParent->GetSafeHwnd(), static_cast<int>(nID));
+    HWND hWndControl = ::GetDlgItem(AfxSafeHwnd(pParent), static_cast<int>(nID));
     return hWndControl != nullptr && SubclassWindow(hWndControl);
 }
 

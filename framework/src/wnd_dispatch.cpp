@@ -48,6 +48,11 @@ bool isOwnerDraw(UINT message) {
     return message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_DELETEITEM;
 }
 
+// Changes of the whole system that the platform tells top-level windows only.
+bool concernsEveryWindow(UINT message) {
+    return message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE || message == WM_FONTCHANGE;
+}
+
 } // namespace
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -68,6 +73,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         handled =
             pNMHDR != nullptr && pNMHDR->hwndFrom != nullptr && OnNotify(wParam, lParam, &lResult);
     } else {
+        // A top-level window passes system-wide changes on to its controls, whatever
+        // its own table does with them.
+        if (concernsEveryWindow(message) && !(GetStyle() & WS_CHILD))
+            SendMessageToDescendants(message, wParam, lParam, TRUE, FALSE);
         handled = OnChildMessage(message, wParam, lParam, &lResult) ||
                   DispatchEntry(message, 0, 0, wParam, lParam, &lResult);
     }
@@ -100,7 +109,14 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         if (nID == 0)
             return FALSE;
     }
-    return DispatchEntry(WM_COMMAND, nCode, nID, wParam, lParam, nullptr);
+    if (DispatchEntry(WM_COMMAND, nCode, nID, wParam, lParam, nullptr))
+        return TRUE;
+    // A command that no top-level window handles goes on to the application object
+    // (its help entry, for one). Other notifications concern the window alone.
+    if (nCode != CN_COMMAND || (GetStyle() & WS_CHILD))
+        return FALSE;
+    CWinApp* pApp = AfxGetApp();
+    return pApp != nullptr && pApp->DispatchEntry(WM_COMMAND, nCode, nID, wParam, lParam, nullptr);
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

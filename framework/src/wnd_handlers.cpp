@@ -28,6 +28,9 @@ void CWnd::OnFontChange() {
 void CWnd::OnSysColorChange() {
     Default();
 }
+void CWnd::OnSettingChange(UINT, LPCTSTR) {
+    Default();
+}
 void CWnd::OnLButtonDown(UINT, CPoint) {
     Default();
 }

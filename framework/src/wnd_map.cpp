@@ -4,9 +4,18 @@
 #include "afxapp.h"
 
 BOOL CWnd::Attach(HWND hWndNew) {
-    if (FromHandlePermanent(hWndNew) != nullptr)
+    if (FromHandlePermanent(hWndNew) != nullptr || !CHandleWrapper::Attach(hWndNew))
         return FALSE;
-    return CHandleWrapper::Attach(hWndNew);
+    // A window that already runs through our procedure falls back on its own one.
+    auto& procs = AfxWndState().superProcs;
+    auto it = procs.find(hWndNew);
+    m_pfnSuper = it != procs.end() ? it->second : nullptr;
+    return TRUE;
+}
+
+HWND CWnd::Detach() {
+    m_pfnSuper = nullptr; // the window's own procedure stays noted by handle
+    return CHandleWrapper::Detach();
 }
 
 CWnd::~CWnd() {

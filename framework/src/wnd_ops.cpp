@@ -1,6 +1,8 @@
 // CWnd operations that wrap platform calls around framework objects.
 #include "afxwin.h"
 
+#include <vector>
+
 namespace {
 
 // Changes the style bits at nIndex (GWL_STYLE or GWL_EXSTYLE); with nFlags, also
@@ -28,7 +30,7 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont->GetSafeHandle()), bRedraw);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(AfxSafeHandle(pFont)), bRedraw);
 }
 
 CFont* CWnd::GetFont() const {
@@ -52,7 +54,7 @@ void CWnd::ClientToScreen(LPRECT lpRect) const {
 }
 
 void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) {
-    ::InvalidateRgn(m_hWnd, static_cast<HRGN>(pRgn->GetSafeHandle()), bErase);
+    ::InvalidateRgn(m_hWnd, static_cast<HRGN>(AfxSafeHandle(pRgn)), bErase);
 }
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
@@ -61,7 +63,7 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
+    return ::SetWindowPos(m_hWnd, AfxSafeHwnd(pWndInsertAfter), x, y, cx, cy, nFlags);
 }
 
 void CWnd::GetWindowText(CString& rString) const {
@@ -88,7 +90,7 @@ CDC* CWnd::GetDC() {
 }
 
 int CWnd::ReleaseDC(CDC* pDC) {
-    return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc());
+    return ::ReleaseDC(m_hWnd, AfxSafeHdc(pDC));
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner) {
@@ -117,4 +119,28 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
 
 BOOL CWnd::PreTranslateMessage(MSG*) {
     return FALSE;
+}
+
+namespace {
+
+void sendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, bool bDeep,
+                       bool bOnlyPerm) {
+    // The children are listed first: a handler may create or destroy windows.
+    std::vector<HWND> children;
+    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        children.push_back(hChild);
+    for (HWND hChild : children) {
+        if (::IsWindow(hChild) && (!bOnlyPerm || CWnd::FromHandlePermanent(hChild) != nullptr))
+            ::SendMessageW(hChild, message, wParam, lParam);
+        if (bDeep && ::IsWindow(hChild))
+            sendToDescendants(hChild, message, wParam, lParam, true, bOnlyPerm);
+    }
+}
+
+} // namespace
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPerm) const {
+    sendToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }

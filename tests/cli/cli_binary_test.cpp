@@ -84,6 +84,20 @@ TEST(CliBinary, RefusesWhatItCannotRead) {
         {{"--chips", "", "--payouts", "1"}, "--chips: empty list"},
         {{"--chips", "1,,2", "--payouts", "1"}, "--chips: \"1,,2\" has an empty element"},
         {{"--chips", "1"}, "--payouts is required"},
+        // Arguments are quoted and escaped, so the message stays one line and shows them all.
+        {{"--chips", "1\n2", "--payouts", "1"}, "--chips: \"1\\n2\" is not an integer"},
+        {{"--chips", "5", "--payouts", "\xc3\xa9\x1b\"\\"},
+         "--payouts: \"\\xc3\\xa9\\x1b\\\"\\\\\" is not a number"},
+        {{"--chips", "1", "--payouts", "1", ""}, "unexpected argument \"\""},
+        {{"--chips", "1", "--payouts", "1", "-5"}, "unexpected argument \"-5\""},
+        {{"--chips", "1", "--payouts", "1", "--", "--json", "x\ty"}, "unknown option \"--json\""},
+        {{"--chips", "1", "--payouts", "1", "--", "x\ty"}, "unexpected argument \"x\\ty\""},
+        // A misspelt option is named, not taken for the missing one.
+        {{"--chip", "5", "--payouts", "1"}, "unknown option \"--chip\""},
+        {{"--chips", "5", "--payout=1"}, "unknown option \"--payout=1\""},
+        {{"--chips", "1", "--payouts", "1", "--json=false"},
+         "--json takes no value: \"--json=false\""},
+        {{"--chips", "1", "--payouts", "1", "--places="}, "--places takes no value: \"--places=\""},
     };
     for (const auto& c : cases) {
         const Result r = Spawn(c.args);

@@ -43,10 +43,22 @@ TEST(CliJson, OnlyTheProportionsOfThePayoutsCount) {
 
 TEST(CliJson, ZeroPayoutSumGivesNotANumberForPlayersWithChips) {
     const std::string out = RunTool({"--chips", "10,0,5", "--payouts", "0", "--json"});
-    const std::regex nan(R"(\{"seat": \d+, "chips": \d+, "equity": null, "amount": "-?nan"\})");
+    // "nan" whatever the sign bit, as the dialog writes it (glibc's "%f" would say "-nan").
+    const std::regex nan(R"(\{"seat": \d+, "chips": \d+, "equity": null, "amount": "nan"\})");
     const auto seats = std::sregex_iterator(out.begin(), out.end(), nan);
     EXPECT_EQ(std::distance(seats, std::sregex_iterator()), 2) << out;
     EXPECT_NE(out.find(Seat(2, 0, "0", "0.000000")), std::string::npos) << out;
+}
+
+TEST(CliJson, NegativeZeroKeepsItsSign) {
+    // A negative payout sum turns the empty places' shares into -0.
+    const std::string out =
+        RunTool({"--chips", "5", "--payouts", "1,-2", "--pool", "-0", "--json"});
+    const std::string head =
+        "{\"pool\": -0.0, \"shares\": [-1, 2, -0.0, -0.0, -0.0], \"players\": [";
+    EXPECT_EQ(out.substr(0, head.size()), head);
+    EXPECT_NE(out.find(Seat(1, 5, "-1", "0.000000")), std::string::npos) << out;
+    EXPECT_NE(out.find(Seat(2, 0, "0", "-0.000000")), std::string::npos) << out;
 }
 
 TEST(CliJson, PlacesOfTheDialogExample) {
@@ -100,6 +112,26 @@ TEST(CliTable, PlacesAddOneColumnPerPlace) {
               "      0.00%      0.00%      0.00%\n"
               "   2            1      25.00%      25.00%      250.000000     25.00%     75.00%"
               "      0.00%      0.00%      0.00%\n");
+}
+
+// Shares of +-1e250 give amounts of some 250 digits: table rows run past any fixed buffer and
+// must still carry the whole amount, the same text as in the JSON.
+TEST(CliTable, LongRowsAreWhole) {
+    const std::string table = RunTool({"--chips", "3,1", "--payouts", "1e250,-1e250,1"});
+    const std::string json = RunTool({"--chips", "3,1", "--payouts", "1e250,-1e250,1", "--json"});
+    const std::regex amount(R"re("amount": "(-?\d+\.\d{6})")re");
+    auto it = std::sregex_iterator(json.begin(), json.end(), amount);
+    std::istringstream rows(table);
+    std::string row;
+    std::getline(rows, row);
+    for (int seat = 1; seat <= 2; ++seat, ++it) {
+        ASSERT_NE(it, std::sregex_iterator()) << json;
+        const std::string text = (*it)[1];
+        EXPECT_GT(text.size(), 250u);
+        ASSERT_TRUE(std::getline(rows, row));
+        EXPECT_EQ(row.substr(row.size() - text.size()), text) << "seat " << seat;
+    }
+    EXPECT_FALSE(std::getline(rows, row)) << table;
 }
 
 TEST(CliTable, ListsSeatsWithChipsOnly) {

@@ -12,7 +12,7 @@ trap tv_cleanup EXIT
 tv_start_xvfb || exit 1
 tv_start_program "$prefix" "$exe"
 
-if ! id="$(tv_wait_window "ICM Calculator V2.0" 90)"; then
+if ! id="$(tv_wait_window "ICM Calculator V2.0" 60)"; then
     echo "FAIL: no window titled \"ICM Calculator V2.0\" appeared"
     exit 1
 fi

@@ -73,4 +73,57 @@ TEST(AppTest, TheLoopEndsWhenTheMainWindowIsDestroyed) {
     EXPECT_FALSE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// An application whose table has the help entry, as the program's has.
+class HelpApp : public CWinApp {
+public:
+    int helps = 0;
+
+protected:
+    afx_msg void OnHelpCommand() { ++helps; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(HelpApp, CWinApp)
+ON_COMMAND(ID_HELP, &HelpApp::OnHelpCommand)
+END_MESSAGE_MAP()
+
+// A window that handles one command itself.
+class CommandWnd : public TopWindow {
+public:
+    int handled = 0;
+
+protected:
+    afx_msg void OnOwnCommand() { ++handled; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CommandWnd, TopWindow)
+ON_COMMAND(ID_HELP, &CommandWnd::OnOwnCommand)
+END_MESSAGE_MAP()
+
+TEST(AppTest, CommandsThatNoWindowHandlesReachTheApplication) {
+    HelpApp app;
+    TopWindow top;
+    top.SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0); // a menu command
+    top.SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 1), 0); // an accelerator
+    EXPECT_EQ(app.helps, 2);
+
+    // A button's click is a command too; its other notifications are not.
+    HWND hButton = ::CreateWindowExW(0, L"BUTTON", L"Help", WS_CHILD, 0, 0, 40, 20, top.m_hWnd,
+                                     reinterpret_cast<HMENU>(ID_HELP), nullptr, nullptr);
+    top.SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
+    top.SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, BN_SETFOCUS),
+                    reinterpret_cast<LPARAM>(hButton));
+    EXPECT_EQ(app.helps, 3);
+
+    // A window's own entry wins; a child window sends nothing on.
+    CommandWnd own;
+    own.SendMessage(WM_COMMAND, ID_HELP, 0);
+    EXPECT_EQ(own.handled, 1);
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, L"", 0, CRect(0, 0, 5, 5), &top, 9));
+    child.SendMessage(WM_COMMAND, ID_HELP, 0);
+    EXPECT_EQ(app.helps, 3);
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -40,12 +41,28 @@ protected:
         g_log.push_back("edit-keydown");
         CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
     }
+    afx_msg void OnSysColorChange() {
+        g_log.push_back("edit-syscolorchange");
+        CEdit::OnSysColorChange();
+    }
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection) {
+        g_log.push_back("edit-settingchange " + std::to_string(uFlags) + " " +
+                        (lpszSection && wcscmp(lpszSection, L"intl") == 0 ? "intl" : "?"));
+        CEdit::OnSettingChange(uFlags, lpszSection);
+    }
+    afx_msg void OnFontChange() {
+        g_log.push_back("edit-fontchange");
+        CEdit::OnFontChange();
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(LoggingEdit, CEdit)
 ON_WM_GETDLGCODE()
 ON_WM_KEYDOWN()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_SETTINGCHANGE()
+ON_WM_FONTCHANGE()
 END_MESSAGE_MAP()
 
 // The test dialog; onInit runs at the end of OnInitDialog, onRun from the loop.
@@ -196,6 +213,28 @@ TEST(ModalTest, InitialisationDecidesTheFocusOrEndsBeforeTheLoop) {
     EXPECT_EQ(quick.DoModal(), 7);
     CDialog missing(9999u);
     EXPECT_EQ(missing.DoModal(), -1);
+}
+
+// The platform tells only top-level windows of these changes; the dialog's controls
+// (the grid among them) learn of them from the dialog.
+TEST(ModalTest, SystemWideChangesReachTheControlsThroughTheDialog) {
+    g_log.clear();
+    TestDialog dlg;
+    dlg.onRun = [](TestDialog& d) {
+        d.SendMessage(WM_SYSCOLORCHANGE);
+        d.SendMessage(WM_SETTINGCHANGE, 42, reinterpret_cast<LPARAM>(L"intl"));
+        d.SendMessage(WM_FONTCHANGE);
+        d.m_edit.SendMessage(WM_FONTCHANGE); // a control passes nothing on
+        d.EndDialog(IDOK);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    const std::vector<std::string> expected{"edit-syscolorchange", "edit-settingchange 42 intl",
+                                            "edit-fontchange", "edit-fontchange"};
+    std::vector<std::string> changes;
+    std::copy_if(
+        g_log.begin(), g_log.end(), std::back_inserter(changes),
+        [](const std::string& entry) { return entry.find("change") != std::string::npos; });
+    EXPECT_EQ(changes, expected);
 }
 
 TEST(ModalTest, ThrowingHandlerDoesNotEndTheDialog) {

@@ -170,4 +170,33 @@ TEST(SubclassTest, SystemControlCreatedByUsSeesItsCreationAndIsTakenOnce) {
     EXPECT_FALSE(other.SubclassDlgItem(99, &parent));
 }
 
+// A plain Detach leaves the window running through our procedure; whoever takes it
+// over next, the edit still does its own work behind the object's handlers.
+TEST(SubclassTest, ResubclassingAfterAPlainDetachKeepsTheControlsOwnProcedure) {
+    TopWindow parent;
+    HWND hEdit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 80, 20, parent.m_hWnd,
+                                   reinterpret_cast<HMENU>(301), nullptr, nullptr);
+    const LONG_PTR originalProc = ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC);
+    TracingEdit first;
+    ASSERT_TRUE(first.SubclassWindow(hEdit));
+    EXPECT_EQ(first.Detach(), hEdit);
+    ::SendMessageW(hEdit, EM_SETLIMITTEXT, 5, 0); // no object now: straight to the edit
+    EXPECT_EQ(::SendMessageW(hEdit, EM_GETLIMITTEXT, 0, 0), 5);
+
+    TracingEdit second;
+    ASSERT_TRUE(second.SubclassWindow(hEdit));
+    EXPECT_EQ(second.SendMessage(EM_GETLIMITTEXT), 5);
+    second.SetWindowText(L"second"); // through the handler and Default()
+    EXPECT_EQ(textOf(hEdit), L"second");
+    EXPECT_EQ(second.seen, std::vector<std::wstring>{L"second"});
+    second.Detach();
+
+    // The object that let go takes the window back itself.
+    ASSERT_TRUE(first.SubclassWindow(hEdit));
+    first.SendMessage(EM_SETLIMITTEXT, 9);
+    EXPECT_EQ(first.SendMessage(EM_GETLIMITTEXT), 9);
+    EXPECT_EQ(first.UnsubclassWindow(), hEdit);
+    EXPECT_EQ(::GetWindowLongPtrW(hEdit, GWLP_WNDPROC), originalProc);
+}
+
 } // namespace

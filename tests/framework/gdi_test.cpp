@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,6 +62,159 @@ TEST(GdiObjectTest, OwnersDeleteTemporariesBorrow) {
         ASSERT_TRUE(brush.Attach(borrowed));
     }
     EXPECT_EQ(::GetObjectType(borrowed), 0u); // the owner deleted it
+}
+
+// The process's live GDI objects. Wine answers GetGuiResources with 0, so there the
+// count is what is left of the handle table: the pens that can still be made.
+long GdiObjectCount() {
+    if (DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS))
+        return static_cast<long>(n);
+    std::vector<HPEN> pens;
+    while (pens.size() < 200000) {
+        HPEN pen = ::CreatePen(PS_SOLID, 1, static_cast<COLORREF>(pens.size()));
+        if (pen == nullptr)
+            break;
+        pens.push_back(pen);
+    }
+    for (HPEN pen : pens)
+        ::DeleteObject(pen);
+    return -static_cast<long>(pens.size());
+}
+
+bool IsGdiObject(HGDIOBJ h) {
+    return ::GetObjectType(h) != 0;
+}
+
+TEST(GdiObjectTest, CreateOnAWrapperThatHoldsAHandleRefusesAndMakesNothing) {
+    LOGFONTW lf{};
+    lf.lfHeight = -13;
+    wcscpy(lf.lfFaceName, L"Tahoma");
+    const CRect box(0, 0, 4, 4);
+    const auto round = [&](bool check) {
+        CPen pen;
+        CBrush brush;
+        CFont font;
+        CRgn rgn;
+        CBitmap bitmap, section;
+        CDC dc;
+        CImageList images;
+        BITMAPINFO bmi{};
+        bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, 8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, RED) && brush.CreateSolidBrush(RED) &&
+                    font.CreateFontIndirect(&lf) && rgn.CreateRectRgnIndirect(box) &&
+                    dc.CreateCompatibleDC(nullptr) && bitmap.CreateCompatibleBitmap(&dc, 4, 4) &&
+                    section.CreateDIBSection(&dc, &bmi, DIB_RGB_COLORS, &bits) &&
+                    images.Create(8, 8, ILC_COLOR32, 1, 1));
+        const HGDIOBJ held = pen.m_hObject;
+        const HDC heldDC = dc.m_hDC;
+        const BOOL again[] = {
+            pen.CreatePen(PS_SOLID, 2, BLUE),
+            brush.CreateSolidBrush(BLUE),
+            font.CreateFontIndirect(&lf),
+            rgn.CreateRectRgn(0, 0, 2, 2),
+            rgn.CreateRectRgnIndirect(box),
+            bitmap.CreateCompatibleBitmap(&dc, 2, 2),
+            section.CreateDIBSection(&dc, &bmi, DIB_RGB_COLORS, &bits),
+            dc.CreateCompatibleDC(nullptr),
+            images.Create(8, 8, ILC_COLOR32, 1, 1),
+        };
+        if (check) {
+            for (BOOL result : again)
+                EXPECT_FALSE(result);
+            EXPECT_EQ(pen.m_hObject, held);
+            EXPECT_EQ(dc.m_hDC, heldDC);
+            EXPECT_EQ(bits, nullptr); // a refused section hands out no pixels
+        }
+    };
+    round(true); // the first round also fills the system's caches
+    const long baseline = GdiObjectCount();
+    for (int i = 0; i < 200; ++i)
+        round(false);
+    EXPECT_EQ(GdiObjectCount(), baseline); // one leaked handle per refusal would show here
+}
+
+// The grid's off-screen buffer: its members in the order that destroys the bitmap
+// while it is still selected into the DC.
+struct OffscreenBuffer {
+    CDC m_dcMem;
+    CBitmap m_bmpMem;
+
+    // A new 32-bit section of the given size in place of the old one, which goes at once.
+    void Resize(int cx, int cy) {
+        if (m_dcMem.m_hDC == nullptr) {
+            ASSERT_TRUE(m_dcMem.CreateCompatibleDC(nullptr));
+        }
+        const HGDIOBJ old = m_bmpMem.m_hObject;
+        m_bmpMem.DeleteObject(); // still selected into m_dcMem
+        if (old != nullptr) {
+            ASSERT_FALSE(IsGdiObject(old)) << "the replaced bitmap lives on";
+        }
+        BITMAPINFO bmi{};
+        bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        ASSERT_TRUE(m_bmpMem.CreateDIBSection(&m_dcMem, &bmi, DIB_RGB_COLORS, &bits));
+        m_dcMem.SelectObject(&m_bmpMem);
+    }
+};
+
+TEST(OffscreenBufferTest, SelectedObjectsAreFreedWhicheverOfThemAndTheirDCGoesFirst) {
+    for (bool bitmapFirst : {true, false}) {
+        auto buffer = std::make_unique<OffscreenBuffer>();
+        buffer->Resize(80, 17);
+        buffer->Resize(120, 17);
+        EXPECT_EQ(buffer->m_dcMem.GetCurrentObject(OBJ_BITMAP), buffer->m_bmpMem.m_hObject);
+        buffer->m_dcMem.FillSolidRect(0, 0, 120, 17, RED);
+        EXPECT_EQ(buffer->m_dcMem.GetPixel(119, 16), RED);
+        const HGDIOBJ bitmap = buffer->m_bmpMem.m_hObject;
+        const HDC dc = buffer->m_dcMem.m_hDC;
+        if (bitmapFirst) {
+            buffer->m_bmpMem.DeleteObject();
+            EXPECT_FALSE(IsGdiObject(bitmap));
+            EXPECT_NE(::GetCurrentObject(dc, OBJ_BITMAP), nullptr); // the DC's own is back
+        } else {
+            buffer->m_dcMem.DeleteDC();
+            EXPECT_TRUE(buffer->m_bmpMem.DeleteObject());
+            EXPECT_FALSE(IsGdiObject(bitmap));
+        }
+        buffer.reset();
+        EXPECT_FALSE(IsGdiObject(dc));
+    }
+
+    // A font and a pen made after a window's DC go before it, while selected.
+    TopWindow wnd;
+    CClientDC client(&wnd);
+    const HGDIOBJ clientFont = client.GetCurrentObject(OBJ_FONT);
+    HGDIOBJ font = nullptr, pen = nullptr;
+    {
+        LOGFONTW lf{};
+        lf.lfHeight = -20;
+        CFont big;
+        ASSERT_TRUE(big.CreateFontIndirect(&lf));
+        CPen thick(PS_SOLID, 3, BLUE);
+        client.SelectObject(&big);
+        client.SelectObject(&thick);
+        font = big.m_hObject;
+        pen = thick.m_hObject;
+    }
+    EXPECT_FALSE(IsGdiObject(font));
+    EXPECT_FALSE(IsGdiObject(pen));
+    EXPECT_EQ(client.GetCurrentObject(OBJ_FONT), clientFont);
+}
+
+TEST(OffscreenBufferTest, ManyBuffersInTheOwnersMemberOrderLeaveNoHandleBehind) {
+    const auto cycle = [] {
+        OffscreenBuffer buffer;
+        buffer.Resize(80, 17);
+        buffer.Resize(120, 17);
+        buffer.Resize(60, 30);
+        buffer.m_dcMem.FillSolidRect(0, 0, 60, 30, BLUE);
+    };
+    cycle();
+    const long baseline = GdiObjectCount();
+    for (int i = 0; i < 500; ++i)
+        cycle();
+    EXPECT_EQ(GdiObjectCount(), baseline);
 }
 
 TEST(ListCtrlTest, ItemDataLongTextAndSubItemGeometry) {

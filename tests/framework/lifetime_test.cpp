@@ -85,13 +85,13 @@ TEST(LifetimeTest, DestructorDestroysTheWindowDetachLeavesItAlone) {
     EXPECT_TRUE(::IsWindow(hWnd));
     ::DestroyWindow(hWnd);
 
-    // As callers of the original write pWnd->GetSafeHwnd() for a possibly null pWnd.
-    CWnd* volatile none = nullptr;
-    EXPECT_EQ(none->GetSafeHwnd(), nullptr);
-    CDC* volatile noDC = nullptr;
-    EXPECT_EQ(noDC->GetSafeHdc(), nullptr);
-    CGdiObject* volatile noObject = nullptr;
-    EXPECT_EQ(noObject->GetSafeHandle(), nullptr);
+    // Code with an optional object asks the free helpers, never a member through null.
+    EXPECT_EQ(AfxSafeHwnd(nullptr), nullptr);
+    EXPECT_EQ(AfxSafeHdc(nullptr), nullptr);
+    EXPECT_EQ(AfxSafeHandle(static_cast<const CFont*>(nullptr)), nullptr);
+    CClientDC screen(nullptr); // the screen's DC, for no window
+    EXPECT_EQ(AfxSafeHdc(&screen), screen.m_hDC);
+    EXPECT_NE(screen.m_hDC, nullptr);
 }
 
 } // namespace

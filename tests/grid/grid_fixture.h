@@ -11,11 +11,16 @@
 
 using Rows = std::vector<POSITION>;
 
-// Records the items the list view asks to be drawn.
+// Records the items the list view asks to be drawn, and paints them when asked to.
 class CCountingGrid : public CFListCtrl {
 public:
-    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override { m_Drawn.push_back(lpDIS->itemID); }
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override {
+        m_Drawn.push_back(lpDIS->itemID);
+        if (m_bPaint)
+            CFListCtrl::DrawItem(lpDIS);
+    }
     std::vector<UINT> m_Drawn;
+    bool m_bPaint = false;
 };
 
 class GridTest : public ::testing::Test {

@@ -75,9 +75,8 @@ protected:
 TEST_F(GridTreeGeometryTest, TreeColumnIsIndentedOneBoxPerLevelUnlessSwitchedOff) {
     const CRect rcCell = ListCell(hGrand, 0);
     EXPECT_EQ(Part(hGrand, 0, FLR_CELL), rcCell);
-    EXPECT_EQ(Part(hGrand, 0, FLR_EXPANDER),
-              CRect(rcCell.left + 2 * Box(), rcCell.top, rcCell.left + 3 * Box(),
-                    rcCell.top + Box()));
+    EXPECT_EQ(Part(hGrand, 0, FLR_EXPANDER), CRect(rcCell.left + 2 * Box(), rcCell.top,
+                                                   rcCell.left + 3 * Box(), rcCell.top + Box()));
     EXPECT_EQ(Part(hTop, 0, FLR_INDENTED).left, ListCell(hTop, 0).left);
     EXPECT_EQ(Part(hChild, 0, FLR_INDENTED).left, ListCell(hChild, 0).left + Box());
     // Other columns carry neither indent nor expander.
@@ -96,12 +95,12 @@ TEST_F(GridTreeGeometryTest, SlotsRunExpanderCheckBoxImageAndKeepTheImageSlotWit
     const int B = Box();
 
     EXPECT_EQ(Part(hGrand, 0, FLR_EXPANDER).left, rcIn.left);
-    EXPECT_EQ(Part(hGrand, 0, FLR_CHECKBOX), CRect(rcIn.left + B, rcIn.top, rcIn.left + 2 * B,
-                                                   rcIn.top + B));
+    EXPECT_EQ(Part(hGrand, 0, FLR_CHECKBOX),
+              CRect(rcIn.left + B, rcIn.top, rcIn.left + 2 * B, rcIn.top + B));
     // No image list: no image box, but the text still leaves its slot free.
     EXPECT_FALSE(Has(hGrand, 0, FLR_IMAGE));
-    EXPECT_EQ(Part(hGrand, 0, FLR_TEXT), CRect(rcIn.left + 3 * B + 1, rcIn.top, rcIn.right,
-                                               rcIn.bottom));
+    EXPECT_EQ(Part(hGrand, 0, FLR_TEXT),
+              CRect(rcIn.left + 3 * B + 1, rcIn.top, rcIn.right, rcIn.bottom));
     SetGridLines(false);
     EXPECT_EQ(Part(hGrand, 0, FLR_TEXT).left, rcIn.left + 3 * B);
 

@@ -1,0 +1,64 @@
+#include "canvas.h"
+
+Canvas::Canvas(int nWidth, int nHeight, HFONT hFont) : m_nWidth(nWidth), m_nHeight(nHeight) {
+    m_hDC = ::CreateCompatibleDC(nullptr);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = nWidth;
+    bmi.bmiHeader.biHeight = -nHeight;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
+    m_hOldFont = ::SelectObject(m_hDC, hFont);
+    Clear();
+}
+
+Canvas::~Canvas() {
+    ::SelectObject(m_hDC, m_hOldFont);
+    ::SelectObject(m_hDC, m_hOldBitmap);
+    ::DeleteDC(m_hDC);
+    ::DeleteObject(m_hBitmap);
+}
+
+void Canvas::Clear() {
+    const RECT rc = {0, 0, m_nWidth, m_nHeight};
+    HBRUSH hBrush = ::CreateSolidBrush(kUnpainted);
+    ::FillRect(m_hDC, &rc, hBrush);
+    ::DeleteObject(hBrush);
+}
+
+int Canvas::Count(const RECT& rc, COLORREF cr) const {
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            n += At(x, y) == cr;
+    return n;
+}
+
+int Canvas::CountOutside(const RECT& rcExcept, COLORREF cr, const RECT* pExcept2) const {
+    int n = 0;
+    for (int y = 0; y < m_nHeight; y++)
+        for (int x = 0; x < m_nWidth; x++) {
+            const POINT pt = {x, y};
+            if (::PtInRect(&rcExcept, pt) || (pExcept2 && ::PtInRect(pExcept2, pt)))
+                continue;
+            n += At(x, y) == cr;
+        }
+    return n;
+}
+
+std::vector<COLORREF> Canvas::Pixels(const RECT& rc) const {
+    std::vector<COLORREF> pixels;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            pixels.push_back(At(x, y));
+    return pixels;
+}
+
+HFONT CreateCrispFont(int nHeight, int nWeight) {
+    return ::CreateFontW(nHeight, 0, 0, 0, nWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                         DEFAULT_PITCH, L"Tahoma");
+}

@@ -1,0 +1,37 @@
+// A 32-bit bitmap to paint into, first filled with a colour that no paint step uses,
+// so a test can tell painted pixels from untouched ones.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+constexpr COLORREF kUnpainted = RGB(255, 0, 255);
+
+class Canvas {
+public:
+    Canvas(int nWidth, int nHeight, HFONT hFont);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC Dc() const { return m_hDC; }
+    void Clear();
+    COLORREF At(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
+    // Pixels of colour cr inside rc.
+    int Count(const RECT& rc, COLORREF cr) const;
+    // Pixels of colour cr anywhere but inside rcExcept (and rcExcept2).
+    int CountOutside(const RECT& rcExcept, COLORREF cr, const RECT* pExcept2 = nullptr) const;
+    std::vector<COLORREF> Pixels(const RECT& rc) const;
+
+private:
+    int m_nWidth;
+    int m_nHeight;
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOldBitmap;
+    HGDIOBJ m_hOldFont;
+};
+
+// A list font without smoothing, so text pixels have exactly the text colour.
+HFONT CreateCrispFont(int nHeight, int nWeight = FW_NORMAL);

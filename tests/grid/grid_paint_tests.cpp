@@ -1,0 +1,458 @@
+// Painting checked in pixels: rows painted into a bitmap of ours, through DrawItem or
+// through the list view itself, then read back.
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "canvas.h"
+#include "grid_fixture.h"
+
+namespace {
+
+constexpr COLORREF kListBk = RGB(250, 250, 235);
+constexpr COLORREF kListText = RGB(30, 30, 140);
+
+COLORREF Sys(int nIndex) {
+    return ::GetSysColor(nIndex);
+}
+
+class GridPaintTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE);
+        ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
+        ListSend(LVM_SETBKCOLOR, 0, kListBk);
+        ListSend(LVM_SETTEXTCOLOR, 0, kListText);
+        AddColumns(3);
+        m_rows = AddRows(4);
+        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
+    }
+    void TearDown() override {
+        m_pCanvas.reset();
+        GridTest::TearDown();
+        ::DeleteObject(m_hFont);
+    }
+
+    // Paints one row as the list view asks for it, into a fresh canvas.
+    Canvas& PaintRow(POSITION hRow) {
+        m_pCanvas->Clear();
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_LISTVIEW;
+        dis.CtlID = 1014;
+        dis.itemID = Index(hRow);
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.hwndItem = List();
+        dis.hDC = m_pCanvas->Dc();
+        m_grid.GetCellRect(hRow, 0, FLR_ROW, &dis.rcItem, FALSE);
+        m_grid.CFListCtrl::DrawItem(&dis);
+        return *m_pCanvas;
+    }
+    CRect Part(POSITION hRow, int nCol, UINT nKind) {
+        CRect rc;
+        EXPECT_TRUE(m_grid.GetCellRect(hRow, nCol, nKind, &rc, FALSE)) << nKind;
+        return rc;
+    }
+    // A point of the cell's label that short texts leave free.
+    CPoint Ground(POSITION hRow, int nCol) {
+        const CRect rc = Part(hRow, nCol, FLR_LABEL);
+        return CPoint(rc.right - 4, rc.bottom - 2);
+    }
+    COLORREF GroundOf(POSITION hRow, int nCol) {
+        const CPoint pt = Ground(hRow, nCol);
+        return m_pCanvas->At(pt.x, pt.y);
+    }
+    int TextPixels(POSITION hRow, int nCol, COLORREF cr) {
+        return m_pCanvas->Count(Part(hRow, nCol, FLR_LABEL), cr);
+    }
+    void UseProfile(POSITION hRow, int nCol, DWORD dwStyle) {
+        m_grid.GetItem(hRow, nCol)->m_nProfile = m_grid.AddProfile(dwStyle);
+    }
+    // Makes the list view measure its rows again with the current settings.
+    void Remeasure() { ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE); }
+
+    HFONT m_hFont = CreateCrispFont(-13);
+    std::unique_ptr<Canvas> m_pCanvas = std::make_unique<Canvas>(320, 240, m_hFont);
+    Rows m_rows;
+};
+
+TEST_F(GridPaintTest, FocusCellInHighlightRestOfRowInListColoursEachCellWithItsGridLines) {
+    m_grid.SetItemText(m_rows[1], 1, L"42");
+    m_grid.SetFocusCell(m_rows[1], 1);
+    PaintRow(m_rows[1]);
+    for (int nCol = 0; nCol < 3; nCol++) {
+        SCOPED_TRACE(nCol);
+        const bool bFocus = nCol == 1;
+        EXPECT_EQ(GroundOf(m_rows[1], nCol), bFocus ? Sys(COLOR_HIGHLIGHT) : kListBk);
+        const CRect rcCell = Part(m_rows[1], nCol, FLR_CELL);
+        for (int y = rcCell.top; y < rcCell.bottom; y++)
+            ASSERT_EQ(m_pCanvas->At(rcCell.left, y), Sys(COLOR_BTNFACE)) << "left line " << y;
+        for (int x = rcCell.left; x < rcCell.right; x++)
+            ASSERT_EQ(m_pCanvas->At(x, rcCell.bottom - 1), Sys(COLOR_BTNFACE)) << "bottom " << x;
+        // Nothing above or below the row.
+        EXPECT_EQ(m_pCanvas->At(rcCell.left + 5, rcCell.top - 1), kUnpainted);
+        EXPECT_EQ(m_pCanvas->At(rcCell.left + 5, rcCell.bottom), kUnpainted);
+    }
+    EXPECT_GT(TextPixels(m_rows[1], 0, kListText), 0);                // "Player 2"
+    EXPECT_GT(TextPixels(m_rows[1], 1, Sys(COLOR_HIGHLIGHTTEXT)), 0); // "42"
+    EXPECT_EQ(TextPixels(m_rows[1], 1, kListText), 0);
+
+    // Whole-row focus colours column 0 only, unless the full row is selected.
+    m_grid.m_dwFlags |= FLF_ROWFOCUS;
+    PaintRow(m_rows[1]);
+    EXPECT_EQ(GroundOf(m_rows[1], 0), Sys(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GroundOf(m_rows[1], 1), kListBk);
+    ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    PaintRow(m_rows[1]);
+    EXPECT_EQ(GroundOf(m_rows[1], 2), Sys(COLOR_HIGHLIGHT));
+    // Other rows keep the list's colours.
+    PaintRow(m_rows[0]);
+    EXPECT_EQ(GroundOf(m_rows[0], 0), kListBk);
+}
+
+TEST_F(GridPaintTest, RowColourBeatsColumnColourAndTheFocusBeatsBoth) {
+    const COLORREF crColumnBk = RGB(200, 40, 40), crColumnText = RGB(0, 120, 0);
+    const COLORREF crRowBk = RGB(40, 40, 200);
+    m_grid.GetColumn(1)->m_crBk = crColumnBk;
+    m_grid.GetColumn(1)->m_crText = crColumnText;
+    m_grid.GetRowRecord(m_rows[0])->m_crBk = crRowBk;
+    m_grid.GetRowRecord(m_rows[3])->m_crBk = FLCLR_SYSTEM; // counts as not set at row level
+    m_grid.SetItemText(m_rows[2], 1, L"77");
+    m_grid.SetFocusCell(m_rows[1], 1);
+
+    PaintRow(m_rows[0]);
+    EXPECT_EQ(GroundOf(m_rows[0], 1), crRowBk);
+    EXPECT_EQ(GroundOf(m_rows[0], 0), crRowBk);
+    PaintRow(m_rows[1]);
+    EXPECT_EQ(GroundOf(m_rows[1], 1), Sys(COLOR_HIGHLIGHT));
+    PaintRow(m_rows[2]);
+    EXPECT_EQ(GroundOf(m_rows[2], 1), crColumnBk);
+    EXPECT_GT(TextPixels(m_rows[2], 1, crColumnText), 0);
+    EXPECT_EQ(GroundOf(m_rows[2], 2), kListBk);
+    PaintRow(m_rows[3]);
+    EXPECT_EQ(GroundOf(m_rows[3], 1), crColumnBk);
+
+    // Without a row: the column's colour, or the list's for no column.
+    EXPECT_EQ(m_grid.GetCellColor(FLCC_BK, nullptr, 1), crColumnBk);
+    EXPECT_EQ(m_grid.GetCellColor(FLCC_TEXT, nullptr, -1), kListText);
+    // Set focus colours other than the system's are used as they are.
+    m_grid.m_crFocusCellBk = RGB(1, 2, 3);
+    EXPECT_EQ(m_grid.GetCellColor(FLCC_BK, m_rows[1], 1), RGB(1, 2, 3));
+    m_grid.m_crFocusCellBk = FLCLR_NONE; // the lookup goes on down to the column
+    EXPECT_EQ(m_grid.GetCellColor(FLCC_BK, m_rows[1], 1), crColumnBk);
+}
+
+TEST_F(GridPaintTest, OpenEditorShowsTheCellOnPlainGroundAndIsNeverPaintedOver) {
+    m_grid.SetFocusCell(m_rows[1], 1);
+    const CRect rcLabel = Part(m_rows[1], 1, FLR_LABEL);
+    const CRect rcEditor(rcLabel.left + 20, rcLabel.top, rcLabel.right, rcLabel.bottom);
+    CWnd editor;
+    editor.Attach(::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, rcEditor.left,
+                                    rcEditor.top, rcEditor.Width(), rcEditor.Height(), List(),
+                                    nullptr, nullptr, nullptr));
+    m_grid.m_pEditor = &editor;
+
+    PaintRow(m_rows[1]);
+    EXPECT_EQ(m_pCanvas->At(rcLabel.left + 5, rcLabel.top + 2), kListBk);
+    EXPECT_EQ(m_pCanvas->Count(rcEditor, kUnpainted), rcEditor.Width() * rcEditor.Height());
+    EXPECT_EQ(GroundOf(m_rows[1], 0), kListBk);
+
+    m_grid.m_pEditor = nullptr;
+    ::DestroyWindow(editor.Detach());
+    PaintRow(m_rows[1]);
+    EXPECT_EQ(m_pCanvas->Count(rcEditor, kUnpainted), 0);
+}
+
+TEST_F(GridPaintTest, TextOfAnyLengthStaysInsideItsLabel) {
+    const std::wstring strWide(60, L'W');
+    std::wstring strHuge;
+    for (int i = 0; i < 1000; i++)
+        strHuge += L"word word ";
+    std::wstring strAstral;
+    for (int i = 0; i < 40; i++)
+        strAstral += L"\U0001F600\U00010348";
+    strAstral += L"\xD800"; // a lone high surrogate at the end
+    UseProfile(m_rows[1], 1, FLPS_EDIT | FLPS_BUTTON);
+    m_grid.SetFocusCell(m_rows[1], 1);
+
+    for (const std::wstring& strText : {strWide, strHuge, strAstral, std::wstring()}) {
+        SCOPED_TRACE(strText.size());
+        m_grid.SetItemText(m_rows[0], 1, strText.c_str());
+        m_grid.SetItemText(m_rows[1], 1, strText.c_str());
+        for (POSITION hRow : {m_rows[0], m_rows[1]}) {
+            const COLORREF crText = hRow == m_rows[1] ? Sys(COLOR_HIGHLIGHTTEXT) : kListText;
+            PaintRow(hRow);
+            CRect rcInset = Part(hRow, 1, FLR_LABEL);
+            rcInset.DeflateRect(3, 1, 3, 2);
+            const int nInside = m_pCanvas->Count(rcInset, crText);
+            EXPECT_EQ(nInside > 0, !strText.empty());
+            // Column 0's own text is the only other text of the row.
+            const CRect rcCol0 = Part(hRow, 0, FLR_CELL);
+            CRect rcButton;
+            m_grid.GetCellRect(hRow, 1, FLR_BUTTON, &rcButton, FALSE);
+            EXPECT_EQ(m_pCanvas->CountOutside(rcInset, crText, &rcCol0) -
+                          (hRow == m_rows[1] ? m_pCanvas->Count(rcButton, crText) : 0),
+                      0);
+        }
+    }
+    // Every row was painted whole and nothing else.
+    const CRect rcRow = Part(m_rows[1], 0, FLR_ROW);
+    EXPECT_EQ(m_pCanvas->CountOutside(rcRow, kUnpainted),
+              320 * 240 - rcRow.Width() * rcRow.Height());
+}
+
+TEST_F(GridPaintTest, BoldRowsAreDrawnHeavierAndTwoLineRowsWrap) {
+    m_grid.SetItemText(m_rows[0], 1, L"Heavy");
+    m_grid.SetItemText(m_rows[2], 1, L"Heavy");
+    m_grid.GetRowRecord(m_rows[2])->m_bBold = TRUE;
+    PaintRow(m_rows[0]);
+    const int nNormal = TextPixels(m_rows[0], 1, kListText);
+    PaintRow(m_rows[2]);
+    EXPECT_GT(TextPixels(m_rows[2], 1, kListText), nNormal + nNormal / 4);
+
+    m_grid.m_nLinesPerRow = 2;
+    Remeasure();
+    m_grid.SetItemText(m_rows[0], 1, L"one two three four five six");
+    PaintRow(m_rows[0]);
+    CRect rcSecondLine = Part(m_rows[0], 1, FLR_LABEL);
+    rcSecondLine.top += 1 + m_grid.m_nLineHeight;
+    EXPECT_GT(m_pCanvas->Count(rcSecondLine, kListText), 0);
+}
+
+class GridTreePaintTest : public GridPaintTest {
+protected:
+    void SetUp() override {
+        GridPaintTest::SetUp();
+        m_grid.m_nTreeColumn = 0;
+        m_hChild = AddChildRow(m_rows[0]);
+    }
+    // The 9 x 9 box centred in the expander slot.
+    CRect ExpanderBox(POSITION hRow) {
+        const CPoint c = Part(hRow, 0, FLR_EXPANDER).CenterPoint();
+        return CRect(c.x - 4, c.y - 4, c.x + 5, c.y + 5);
+    }
+    POSITION m_hChild = nullptr;
+};
+
+TEST_F(GridTreePaintTest, ExpanderShowsPlusWhenCollapsedMinusWhenExpandedNothingWithoutChildren) {
+    const COLORREF crFrame = RGB(172, 168, 153), crFill = RGB(255, 255, 255), crInk = 0;
+    for (bool bExpanded : {false, true}) {
+        SCOPED_TRACE(bExpanded);
+        SetExpanded(m_rows[0], bExpanded);
+        PaintRow(m_rows[0]);
+        const CRect rc = ExpanderBox(m_rows[0]);
+        const CPoint c = rc.CenterPoint();
+        for (int i = 0; i < 9; i++) {
+            EXPECT_EQ(m_pCanvas->At(rc.left + i, rc.top), crFrame);
+            EXPECT_EQ(m_pCanvas->At(rc.left + i, rc.bottom - 1), crFrame);
+            EXPECT_EQ(m_pCanvas->At(rc.left, rc.top + i), crFrame);
+            EXPECT_EQ(m_pCanvas->At(rc.right - 1, rc.top + i), crFrame);
+        }
+        EXPECT_EQ(m_pCanvas->At(rc.left + 1, rc.top + 1), crFill);
+        for (int dx = -2; dx <= 2; dx++)
+            EXPECT_EQ(m_pCanvas->At(c.x + dx, c.y), crInk) << dx;
+        for (int dy : {-2, -1, 1, 2})
+            EXPECT_EQ(m_pCanvas->At(c.x, c.y + dy), bExpanded ? crFill : crInk) << dy;
+        EXPECT_EQ(m_pCanvas->At(c.x + 3, c.y), crFill);
+    }
+    // The child has no children of its own: its slot shows only the row's ground.
+    PaintRow(m_hChild);
+    const CRect rcSlot = Part(m_hChild, 0, FLR_EXPANDER);
+    const CRect rcGround(rcSlot.left + 1, rcSlot.top, rcSlot.right, rcSlot.bottom - 1);
+    EXPECT_EQ(m_pCanvas->Count(rcGround, kListBk), rcGround.Width() * rcGround.Height());
+}
+
+TEST_F(GridPaintTest, CheckBoxStatesDrawThreeDifferentBoxesAndUnknownStatesAnEmptyOne) {
+    std::vector<std::vector<COLORREF>> boxes;
+    for (int nCheck : {0, 1, 2, 7}) {
+        UseProfile(m_rows[0], 1, FLPS_CHECKBOX);
+        m_grid.GetItem(m_rows[0], 1)->m_nCheck = nCheck;
+        PaintRow(m_rows[0]);
+        CRect rcBox = Part(m_rows[0], 1, FLR_CHECKBOX);
+        EXPECT_EQ(m_pCanvas->At(rcBox.left + 1, rcBox.top + 1), kListBk); // the 2-pixel margin
+        rcBox.DeflateRect(2, 2);
+        boxes.push_back(m_pCanvas->Pixels(rcBox));
+    }
+    EXPECT_NE(boxes[0], boxes[1]);
+    EXPECT_NE(boxes[1], boxes[2]);
+    EXPECT_NE(boxes[0], boxes[2]);
+    EXPECT_EQ(boxes[3], boxes[0]);
+    auto ink = [](const std::vector<COLORREF>& box) {
+        return std::count(box.begin(), box.end(), Sys(COLOR_WINDOWTEXT));
+    };
+    EXPECT_EQ(ink(boxes[0]), 0);
+    EXPECT_GT(ink(boxes[1]), 0);
+    EXPECT_LT(ink(boxes[2]), ink(boxes[1])); // greyed
+}
+
+// Rows of glyph pixels in a button: for each pixel row, the runs of glyph colour.
+std::vector<std::vector<int>> GlyphRuns(const Canvas& canvas, const CRect& rc, COLORREF cr) {
+    std::vector<std::vector<int>> rows;
+    for (int y = rc.top; y < rc.bottom; y++) {
+        std::vector<int> runs;
+        int nRun = 0;
+        for (int x = rc.left; x <= rc.right; x++) {
+            if (x < rc.right && canvas.At(x, y) == cr) {
+                nRun++;
+            } else if (nRun) {
+                runs.push_back(nRun);
+                nRun = 0;
+            }
+        }
+        if (!runs.empty())
+            rows.push_back(runs);
+    }
+    return rows;
+}
+
+TEST_F(GridPaintTest, FocusCellButtonsShowDotsAnArrowOrAPlus) {
+    UseProfile(m_rows[0], 1, FLPS_EDIT | FLPS_BUTTON);
+    UseProfile(m_rows[1], 1, FLPS_COMBO | FLPS_BUTTON);
+    UseProfile(m_rows[2], 1, FLPS_EDIT | FLPS_BUTTON | FLPS_PLUSBUTTON);
+    const COLORREF crGlyph = Sys(COLOR_BTNTEXT);
+
+    m_grid.SetFocusCell(m_rows[0], 1);
+    PaintRow(m_rows[0]);
+    const auto dots = GlyphRuns(*m_pCanvas, Part(m_rows[0], 1, FLR_BUTTON), crGlyph);
+    ASSERT_FALSE(dots.empty());
+    EXPECT_LE(dots.size(), 2u); // one baseline of dots
+    EXPECT_EQ(dots[0].size(), 3u);
+
+    m_grid.SetFocusCell(m_rows[1], 1);
+    PaintRow(m_rows[1]);
+    const auto arrow = GlyphRuns(*m_pCanvas, Part(m_rows[1], 1, FLR_BUTTON), crGlyph);
+    ASSERT_GE(arrow.size(), 3u);
+    for (size_t i = 1; i < arrow.size(); i++) {
+        ASSERT_EQ(arrow[i].size(), 1u);
+        EXPECT_LT(arrow[i][0], arrow[i - 1][0]); // narrowing downwards
+    }
+
+    m_grid.SetFocusCell(m_rows[2], 1);
+    PaintRow(m_rows[2]);
+    CRect rcFace = Part(m_rows[2], 1, FLR_BUTTON);
+    rcFace.DeflateRect(1, 1);
+    const int nLeft = rcFace.left + 3, nTop = rcFace.top + 3;
+    const int nRight = rcFace.right - 3 - (rcFace.right - 3 - nLeft) % 2;
+    const CPoint c((nLeft + nRight) / 2, (nTop + nTop + nRight - nLeft) / 2);
+    EXPECT_EQ(m_pCanvas->At(c.x, c.y), crGlyph);
+    EXPECT_EQ(m_pCanvas->At(nLeft, c.y), crGlyph);
+    EXPECT_EQ(m_pCanvas->At(c.x, nTop), crGlyph);
+    EXPECT_EQ(m_pCanvas->At(nLeft, nTop), Sys(COLOR_BTNFACE));
+    EXPECT_EQ(m_pCanvas->At(nLeft - 1, c.y), Sys(COLOR_BTNFACE));
+
+    // The cell that lost the focus shows no button.
+    PaintRow(m_rows[0]);
+    const CRect rcCell = Part(m_rows[0], 1, FLR_CELL);
+    EXPECT_EQ(m_pCanvas->At(rcCell.right - 3, rcCell.top + 3), kListBk);
+}
+
+TEST_F(GridPaintTest, EraseFillsOnlyOutsideTheRowsInStripesThatContinueTheGridLines) {
+    const COLORREF crColumn = RGB(200, 220, 255);
+    m_grid.GetColumn(1)->m_crBk = crColumn;
+    for (int i = 3; i >= 1; i--)
+        m_grid.ShowRow(m_rows[i], FALSE); // one row left
+    const int h = m_grid.GetRowHeight();
+    CRect rcRows;
+    m_grid.GetCellRect(nullptr, 0, FLR_VISIBLEROWS, &rcRows, FALSE);
+    const CRect rcCol1 = Part(m_rows[0], 1, FLR_CELL);
+
+    EXPECT_TRUE(ListSend(WM_ERASEBKGND, WPARAM(m_pCanvas->Dc())));
+    EXPECT_EQ(m_pCanvas->Count(rcRows, kUnpainted), rcRows.Width() * rcRows.Height());
+    for (int y = rcRows.bottom; y + h < 200; y += h) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(m_pCanvas->At(rcCol1.left - 5, y), kListBk);
+        EXPECT_EQ(m_pCanvas->At(rcCol1.left + 5, y + h - 2), crColumn);
+        EXPECT_EQ(m_pCanvas->At(rcCol1.left + 5, y + h - 1), kUnpainted); // the gap
+        EXPECT_EQ(m_pCanvas->At(rcCol1.left, y), kUnpainted);             // the column's left line
+        EXPECT_EQ(m_pCanvas->At(rcRows.right + 5, y), kListBk);
+        EXPECT_EQ(m_pCanvas->At(rcRows.right + 5, y + h - 1), kUnpainted);
+    }
+
+    // Without grid lines the area below the rows is one plain block per column.
+    ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, 0);
+    m_pCanvas->Clear();
+    ListSend(WM_ERASEBKGND, WPARAM(m_pCanvas->Dc()));
+    const CRect rcBelow(rcCol1.left, rcRows.bottom, rcCol1.right, rcRows.bottom + 3 * h);
+    EXPECT_EQ(m_pCanvas->Count(rcBelow, crColumn), rcBelow.Width() * rcBelow.Height());
+
+    // With grid lines and no rows at all, the whole client area is striped in the
+    // list's background.
+    ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
+    m_grid.ShowRow(m_rows[0], FALSE);
+    m_pCanvas->Clear();
+    ListSend(WM_ERASEBKGND, WPARAM(m_pCanvas->Dc()));
+    EXPECT_EQ(m_pCanvas->At(rcCol1.left + 5, 0), kListBk);
+    EXPECT_EQ(m_pCanvas->At(rcCol1.left + 5, h - 1), kUnpainted);
+    EXPECT_EQ(m_pCanvas->At(rcCol1.left + 5, h), kListBk);
+}
+
+TEST_F(GridPaintTest, ItemDataNamingNoLiveRowIsNeverFollowedAndBrokenRowsDoNotThrow) {
+    const int nAll = 320 * 240;
+    PaintRow(m_rows[1]);
+    ASSERT_LT(m_pCanvas->CountOutside(CRect(), kUnpainted), nAll);
+
+    // A dangling handle in the list view's item data.
+    const LPARAM bogus = 0x12345;
+    LVITEMW item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = 1;
+    item.lParam = bogus;
+    ListSend(LVM_SETITEMW, 0, LPARAM(&item));
+    PaintRow(m_rows[1]);
+    EXPECT_EQ(m_pCanvas->CountOutside(CRect(), kUnpainted), nAll);
+    item.lParam = LPARAM(m_rows[1]);
+    ListSend(LVM_SETITEMW, 0, LPARAM(&item));
+
+    // A row whose record lost a cell: painting stops there, nothing escapes.
+    XFList_Row* pRow = m_grid.GetRowRecord(m_rows[1]);
+    const XFList_Item lost = pRow->m_Items[2];
+    pRow->m_Items.RemoveAt(2);
+    EXPECT_NO_THROW(PaintRow(m_rows[1]));
+    EXPECT_EQ(GroundOf(m_rows[1], 0), kListBk);
+    pRow->m_Items.Add(lost);
+
+    // Through the list view's own paint cycle as well.
+    m_grid.m_bPaint = true;
+    pRow->m_Items.RemoveAt(2);
+    m_grid.RedrawRow(m_rows[1]);
+    pRow->m_Items.Add(lost);
+    m_grid.m_bPaint = false;
+}
+
+TEST_F(GridPaintTest, ListViewsOwnPaintCycleDrawsEveryRowThroughTheGrid) {
+    m_grid.SetItemText(m_rows[2], 2, L"0");
+    m_grid.m_bPaint = true;
+    m_grid.m_Drawn.clear();
+    ListSend(WM_PRINTCLIENT, WPARAM(m_pCanvas->Dc()), PRF_CLIENT);
+    m_grid.m_bPaint = false;
+    EXPECT_EQ(m_grid.m_Drawn.size(), 4u);
+    EXPECT_GT(TextPixels(m_rows[0], 0, kListText), 0);
+    EXPECT_GT(TextPixels(m_rows[2], 2, kListText), 0);
+    EXPECT_EQ(TextPixels(m_rows[3], 2, kListText), 0);
+}
+
+TEST_F(GridPaintTest, WidthChangeRepaintsOnlyTheColumnsAreaOutsideTheRows) {
+    ::ValidateRect(List(), nullptr);
+    EXPECT_TRUE(m_grid.DrawPart(FLDP_INVALIDATECOLUMN, nullptr, nullptr, 1));
+    HRGN hUpdate = ::CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(List(), hUpdate, FALSE);
+    const CRect rcRow = Part(m_rows[3], 1, FLR_CELL);
+    EXPECT_TRUE(::PtInRegion(hUpdate, rcRow.left + 5, rcRow.bottom + 5));
+    EXPECT_FALSE(::PtInRegion(hUpdate, rcRow.left + 5, rcRow.top + 5));    // the rows repaint
+    EXPECT_FALSE(::PtInRegion(hUpdate, rcRow.left - 5, rcRow.bottom + 5)); // column 0
+    ::DeleteObject(hUpdate);
+}
+
+TEST_F(GridPaintTest, ScrollingTakesTheKeyboardFocusFromAnEditor) {
+    HWND hEditor = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 20, 50, 15, List(),
+                                     nullptr, nullptr, nullptr);
+    for (UINT nMsg : {UINT(WM_HSCROLL), UINT(WM_VSCROLL)}) {
+        ::SetFocus(hEditor);
+        ASSERT_EQ(::GetFocus(), hEditor);
+        ListSend(nMsg, SB_ENDSCROLL);
+        EXPECT_EQ(::GetFocus(), List()) << nMsg;
+    }
+    ::DestroyWindow(hEditor);
+}
+
+} // namespace
