@@ -68,8 +68,6 @@ void operator delete[](void* p, std::size_t) noexcept {
 namespace {
 
 constexpr int kCycles = 1000;
-// A whole dialog comes and goes in each of these, about a sixth of a second under Wine.
-constexpr int kDialogCycles = 200;
 constexpr int kChips = 1;
 
 CFListCtrl& GridOf(CTallyvaneDlg& dlg) {
@@ -234,7 +232,7 @@ TEST(EditorLifetime, DialogClosingWhileEditingLeavesNothingBehind) {
     for (int i = 0; i < 3; ++i)
         cycle();
     const Snapshot before = Take();
-    for (int i = 0; i < kDialogCycles && !::testing::Test::HasFailure(); ++i)
+    for (int i = 0; i < kCycles && !::testing::Test::HasFailure(); ++i)
         cycle();
     const Snapshot after = Take();
     EXPECT_LE(after.nBlocks, before.nBlocks);
