@@ -27,7 +27,7 @@ BOOL CFListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
 void CFListCtrl::TakeColumnWidth(int nCol, int cxy) {
     // A resize ends an open edit, which commits.
     if (::GetFocus() != m_hWnd)
-        SetFocus();
+        ::SetFocus(m_hWnd);
     const int nWidth = static_cast<int>(static_cast<WORD>(cxy));
     XFList_Column* pColumn = GetColumn(nCol); // out of range raises
     // The header reports our own LVM_SETCOLUMNWIDTH once more; then they agree.

@@ -62,7 +62,7 @@ void CFList_Edit::OnKillFocus(CWnd* pNewWnd) {
         // The edit goes on; a later loss of the focus ends it as Enter again, not as
         // the key that ended this round.
         m_nEndKey = VK_RETURN;
-        SetFocus();
+        ::SetFocus(m_hWnd);
         return;
     }
     DestroyWindow(); // deletes this object

@@ -114,7 +114,7 @@ BOOL CFListCtrl::OpenTextEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol)
     pEdit->SetSel(strInitial.GetLength(), -1);
     pEdit->SendMessage(EM_SCROLLCARET);
     pEdit->SendMessage(WM_SETFONT, static_cast<WPARAM>(SendMessage(WM_GETFONT)), TRUE);
-    pEdit->SetFocus();
+    ::SetFocus(pEdit->GetSafeHwnd());
     return IsEditorOpen();
 }
 
@@ -128,7 +128,7 @@ void CFListCtrl::PressCellButton(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol
     // A button that deletes its own row is a fair use of the notification.
     if (!IsLiveRow(hRow))
         return;
-    SetFocus();
+    ::SetFocus(m_hWnd);
     SetItemText(hRow, nCol, notify.strText);
     SetItemData(hRow, nCol, notify.dwData);
 }

@@ -12,7 +12,7 @@ void CFListCtrl::OnLButtonDblClk(UINT /*nFlags*/, CPoint point) {
 
 void CFListCtrl::HandleClick(BOOL bDoubleClick, CPoint pt) {
     // First of all: an open editor loses the focus, and its edit ends.
-    SetFocus();
+    ::SetFocus(m_hWnd); // not CWnd::SetFocus: no temporary object for the old focus window
 
     POSITION hRow = nullptr;
     int nCol = -1;

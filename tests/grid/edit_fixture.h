@@ -1,0 +1,40 @@
+// A grid set up like the calculator's (names and chips editable, equities plain, ten
+// rows, grid lines, cell focus) under a recording parent, driven with real input that
+// a loop like the dialog's plays: pre-translation first, then translate and dispatch.
+#pragma once
+
+#include <string>
+
+#include "grid_fixture.h"
+
+class EditGridTest : public GridTest {
+protected:
+    void SetUp() override;
+
+    // Plays every queued message as the modal loop would, up to a bound.
+    void Pump();
+    // Key presses and clicks through the input queue, then played.
+    void Key(WORD wVk);
+    void KeyWith(WORD wModifier, WORD wVk);
+    void Type(const std::wstring& text);
+    void ClickCell(POSITION hRow, int nCol, bool bDouble = false);
+    // Straight to the grid's handler, bypassing the input queue: for clicks that
+    // must not pair into a double-click.
+    void SendClick(POSITION hRow, int nCol, UINT nMsg = WM_LBUTTONDOWN);
+    POINT CellCentre(POSITION hRow, int nCol, UINT nKind = FLR_LABEL);
+
+    // The open text editor's window (control id 501), or null; and every such window.
+    HWND Editor() const;
+    int EditorCount() const;
+    std::wstring EditorText() const;
+    std::wstring Text(POSITION hRow, int nCol) {
+        return std::wstring(m_grid.GetItemText(hRow, nCol));
+    }
+    void Focus(POSITION hRow, int nCol); // focus cell and keyboard focus on the grid
+    void MakeColumnEditable(int nCol);
+    // Sizes the list so that exactly nRows rows fit on its page.
+    void FitRowsPerPage(int nRows);
+
+    Rows m_rows;
+    int m_nEdit = -1;
+};
