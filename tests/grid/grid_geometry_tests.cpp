@@ -1,6 +1,6 @@
 // Cell geometry against the list view's own rectangles: the parts of a cell in slot
 // order, the focus-cell button, the row band, hit tests and scrolling a cell into view.
-#include "canvas.h"
+#include "painted_fixture.h"
 
 void PrintTo(const CRect& rc, std::ostream* os) {
     *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";

@@ -1,7 +1,7 @@
 // The GDI handles that painting, measuring and fitting must give back, checked by
 // doing each more often than the process's handle table could bear a leak. A long
 // run, so an entry of its own.
-#include "canvas.h"
+#include "painted_fixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "canvas.h"
+#include "painted_fixture.h"
 
 namespace {
 
