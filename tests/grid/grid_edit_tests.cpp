@@ -92,23 +92,6 @@ TEST_F(GridEditTest, SignsStopsAndSpacesOpenNothing) {
     EXPECT_EQ(EditorText(), L"x");
 }
 
-TEST_F(GridEditTest, EnterF2AndDoubleClickOpenWithTheCellTextAndCaretAtTheEnd) {
-    m_grid.SetItemText(m_rows[2], 1, L"1234");
-    for (const char* how : {"Enter", "F2", "double-click"}) {
-        SCOPED_TRACE(how);
-        Focus(m_rows[2], 1);
-        if (how[0] == 'E')
-            Key(VK_RETURN);
-        else if (how[0] == 'F')
-            Key(VK_F2);
-        else
-            ClickCell(m_rows[2], 1, true);
-        ExpectOpen(L"1234");
-        Key(VK_ESCAPE);
-        EXPECT_EQ(Editor(), nullptr);
-    }
-}
-
 TEST_F(GridEditTest, SingleClickOnlyFocusesAndOtherKeysOpenNothing) {
     SendClick(m_rows[3], 1);
     ExpectFocus(m_rows[3], 1);
@@ -121,17 +104,6 @@ TEST_F(GridEditTest, SingleClickOnlyFocusesAndOtherKeysOpenNothing) {
     TryEveryOpening(m_rows[3], 2);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
-}
-
-TEST_F(GridEditTest, EscapeKeepsTheOldTextAndTellsNobody) {
-    m_grid.SetItemText(m_rows[1], 0, L"Ann");
-    Focus(m_rows[1], 0);
-    Type(L"Bob");
-    Key(VK_ESCAPE);
-    ExpectClosed();
-    EXPECT_EQ(Text(m_rows[1], 0), L"Ann");
-    EXPECT_EQ(::GetFocus(), List());
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT)));
 }
 
 TEST_F(GridEditTest, ClickOnAnotherCellCommitsBeforeTheFocusMoves) {

@@ -91,16 +91,6 @@ TEST_F(GridKeysTest, KeysMoveTheFocusCellWithinTheGrid) {
     }
 }
 
-TEST_F(GridKeysTest, AltUpAndAltDownDoNotMove) {
-    Focus(m_rows[4], 1);
-    KeyWith(VK_MENU, VK_DOWN);
-    KeyWith(VK_MENU, VK_UP);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[4]);
-    EXPECT_EQ(Editor(), nullptr);
-    Key(VK_DOWN);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[5]);
-}
-
 TEST_F(GridKeysTest, PlusAndMinusExpandAndCollapseTheFocusRow) {
     const POSITION hChild = AddChildRow(m_rows[2]);
     Focus(m_rows[2], 0);
