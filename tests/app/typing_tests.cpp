@@ -110,7 +110,7 @@ TEST_F(TypingIntoTheGrid, F2EnterAndDoubleClickOpenAtTheEndEscapeStoresNothing) 
                   check,
                   [&] { PressKey(VK_RETURN); },
                   check,
-                  [&] { DoubleClick(Grid().GetSafeHwnd(), CellPoint(3, kNames)); },
+                  [&] { Click(Grid().GetSafeHwnd(), CellPoint(3, kNames), 2); },
                   check,
                   [&] {
                       EXPECT_EQ(Cell(3, kNames), L"1234");
@@ -152,9 +152,8 @@ TEST_F(TypingIntoTheGrid, TabAndShiftTabMoveAndReopen) {
 TEST_F(TypingIntoTheGrid, CalculateWhileEditingStoresTheTypedTextFirst) {
     EXPECT_EQ(Run({
                   [&] {
-                      TypeInto(m_dlg, IDC_PAYOUT1, L"50");
-                      TypeInto(m_dlg, IDC_PAYOUT2, L"30");
-                      TypeInto(m_dlg, IDC_PAYOUT3, L"20");
+                      for (int i = 0; i < 3; ++i)
+                          TypeInto(m_dlg, IDC_PAYOUT1 + i, std::vector{L"50", L"30", L"20"}[i]);
                       EnterChips(m_dlg, {L"50", L"30"});
                       ClickCell(2, kChips);
                   },

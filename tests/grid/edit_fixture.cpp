@@ -71,7 +71,7 @@ POINT EditGridTest::CellCentre(POSITION hRow, int nCol, UINT nKind) {
 }
 
 void EditGridTest::ClickCell(POSITION hRow, int nCol, bool bDouble) {
-    (bDouble ? DoubleClick : Click)(List(), CellCentre(hRow, nCol));
+    Click(List(), CellCentre(hRow, nCol), bDouble ? 2 : 1);
     Pump();
 }
 

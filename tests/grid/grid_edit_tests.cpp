@@ -82,17 +82,7 @@ TEST_F(GridEditTest, TypedDigitOpensTheEditorWithItAndEnterStoresIt) {
                                      Note{Fln(FLN_ENDEDIT), m_rows[0], 1, L"75"}));
 }
 
-TEST_F(GridEditTest, SignsStopsAndSpacesOpenNothing) {
-    Focus(m_rows[0], 1);
-    Type(L"-. ");
-    EXPECT_EQ(Editor(), nullptr);
-    // Space on a text cell is a button press, never the start of a text.
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BUTTONCLICK)));
-    Type(L"x");
-    EXPECT_EQ(EditorText(), L"x");
-}
-
-TEST_F(GridEditTest, SingleClickOnlyFocusesAndOtherKeysOpenNothing) {
+TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
     SendClick(m_rows[3], 1);
     ExpectFocus(m_rows[3], 1);
     for (WORD wVk : {VK_DELETE, VK_F3, VK_INSERT, VK_ESCAPE})
@@ -104,6 +94,14 @@ TEST_F(GridEditTest, SingleClickOnlyFocusesAndOtherKeysOpenNothing) {
     TryEveryOpening(m_rows[3], 2);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
+    // Signs, stops and spaces open nothing either.
+    Focus(m_rows[0], 1);
+    Type(L"-. ");
+    EXPECT_EQ(Editor(), nullptr);
+    // Space on a text cell is a button press, never the start of a text.
+    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BUTTONCLICK)));
+    Type(L"x");
+    EXPECT_EQ(EditorText(), L"x");
 }
 
 TEST_F(GridEditTest, ClickOnAnotherCellCommitsBeforeTheFocusMoves) {
@@ -125,7 +123,7 @@ TEST_F(GridEditTest, BeginEditVetoOpensNothing) {
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT)));
 }
 
-TEST_F(GridEditTest, AnswersToEndEditVetoKeepOrBoth) {
+TEST_F(GridEditTest, AnswersToEndEditVetoKeepBothOrRewrite) {
     struct Case {
         LRESULT lAnswer;
         bool bOpen;
@@ -156,14 +154,12 @@ TEST_F(GridEditTest, AnswersToEndEditVetoKeepOrBoth) {
             EXPECT_EQ(Text(m_rows[5], 1), L"old91");
         }
     }
-}
-
-TEST_F(GridEditTest, ParentMayRewriteTheTextItStores) {
+    // The parent may also rewrite the text it stores.
     m_notes.EditWith(FLN_ENDEDIT, [](FL_NOTIFY& notify) { notify.strText = L"rewritten"; });
-    Focus(m_rows[0], 0);
+    Key(VK_F2);
     Type(L"abc");
     Key(VK_RETURN);
-    EXPECT_EQ(Text(m_rows[0], 0), L"rewritten");
+    EXPECT_EQ(Text(m_rows[7], 1), L"rewritten");
 }
 
 TEST_F(GridEditTest, TabStoresMovesAndReopensShiftTabGoesBack) {
@@ -194,7 +190,7 @@ TEST_F(GridEditTest, TabStoresMovesAndReopensShiftTabGoesBack) {
     ExpectClosed();
 }
 
-TEST_F(GridEditTest, TabWrapsToTheNextRowAndReopensOnTheLastCell) {
+TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     MakeColumnEditable(2);
     m_grid.SetItemText(m_rows[4], 0, L"Eve");
     Focus(m_rows[3], 2);
@@ -213,6 +209,21 @@ TEST_F(GridEditTest, TabWrapsToTheNextRowAndReopensOnTheLastCell) {
     ExpectFocus(m_rows[9], 2);
     ExpectOpen(L"8");
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_ENDEDIT), Fln(FLN_BEGINEDIT)));
+    // Rows hidden under a collapsed parent are skipped; once shown, visited in the
+    // list view's item order.
+    Key(VK_ESCAPE);
+    const POSITION hChild = AddChildRow(m_rows[0]);
+    Focus(m_rows[0], 2);
+    Key(VK_F2);
+    Key(VK_TAB);
+    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[1]);
+    SetExpanded(m_rows[0], true);
+    Key(VK_ESCAPE);
+    Focus(m_rows[0], 2);
+    Key(VK_F2);
+    Key(VK_TAB);
+    EXPECT_EQ(m_grid.m_hFocusRow, hChild);
+    EXPECT_NE(Editor(), nullptr);
 }
 
 TEST_F(GridEditTest, RowFocusOpensNothing) {
@@ -295,24 +306,6 @@ TEST_F(GridEditTest, ButtonCellWhoseClickDeletesItsRowStoresNothing) {
     EXPECT_GRID_CONSISTENT();
     for (POSITION hRow : {m_rows[0], m_rows[2]})
         EXPECT_EQ(Text(hRow, 2), L"");
-}
-
-// Opening, committing and Tab-advancing in the list view's item order, through rows
-// hidden under a collapsed parent, which the Tab-advance skips.
-TEST_F(GridEditTest, TabAdvanceVisitsOnlyShownRows) {
-    const POSITION hChild = AddChildRow(m_rows[0]);
-    MakeColumnEditable(2);
-    Focus(m_rows[0], 2);
-    Key(VK_F2);
-    Key(VK_TAB);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[1]);
-    SetExpanded(m_rows[0], true);
-    Key(VK_ESCAPE);
-    Focus(m_rows[0], 2);
-    Key(VK_F2);
-    Key(VK_TAB);
-    EXPECT_EQ(m_grid.m_hFocusRow, hChild);
-    EXPECT_NE(Editor(), nullptr);
 }
 
 } // namespace

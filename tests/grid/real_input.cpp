@@ -37,15 +37,6 @@ void SendInputs(std::vector<INPUT> inputs) {
               inputs.size());
 }
 
-void SendClicks(HWND hWnd, POINT ptClient, int nClicks) {
-    std::vector<INPUT> inputs = {MouseAt(hWnd, ptClient, 0)};
-    for (int i = 0; i < nClicks; ++i) {
-        inputs.push_back(MouseAt(hWnd, ptClient, MOUSEEVENTF_LEFTDOWN));
-        inputs.push_back(MouseAt(hWnd, ptClient, MOUSEEVENTF_LEFTUP));
-    }
-    SendInputs(inputs);
-}
-
 } // namespace
 
 void PressKey(WORD wVk) {
@@ -70,12 +61,13 @@ void TypeText(const std::wstring& text) {
     }
 }
 
-void Click(HWND hWnd, POINT ptClient) {
-    SendClicks(hWnd, ptClient, 1);
-}
-
-void DoubleClick(HWND hWnd, POINT ptClient) {
-    SendClicks(hWnd, ptClient, 2);
+void Click(HWND hWnd, POINT ptClient, int nClicks) {
+    std::vector<INPUT> inputs = {MouseAt(hWnd, ptClient, 0)};
+    for (int i = 0; i < nClicks; ++i) {
+        inputs.push_back(MouseAt(hWnd, ptClient, MOUSEEVENTF_LEFTDOWN));
+        inputs.push_back(MouseAt(hWnd, ptClient, MOUSEEVENTF_LEFTUP));
+    }
+    SendInputs(inputs);
 }
 
 void Drag(HWND hWnd, POINT ptFrom, POINT ptTo) {

@@ -11,8 +11,7 @@ void PressKey(WORD wVk);
 void PressKeyWith(WORD wModifier, WORD wVk); // e.g. VK_SHIFT, VK_TAB
 void TypeText(const std::wstring& text);     // digits, letters, '.', '-', ' '
 
-// A left click (or double-click) at a point of a window's client area.
-void Click(HWND hWnd, POINT ptClient);
-void DoubleClick(HWND hWnd, POINT ptClient);
+// A left click (or, for 2, a double-click) at a point of a window's client area.
+void Click(HWND hWnd, POINT ptClient, int nClicks = 1);
 // Presses the left button at one point, moves to another and lets go there.
 void Drag(HWND hWnd, POINT ptFrom, POINT ptTo);
