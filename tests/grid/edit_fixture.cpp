@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "afxpump.h"
-#include "real_input.h"
 
 namespace {
 
@@ -45,16 +44,6 @@ void EditGridTest::Pump() {
             ::DispatchMessageW(&msg);
         }
     }
-}
-
-void EditGridTest::Key(WORD wVk) {
-    PressKey(wVk);
-    Pump();
-}
-
-void EditGridTest::KeyWith(WORD wModifier, WORD wVk) {
-    PressKeyWith(wModifier, wVk);
-    Pump();
 }
 
 void EditGridTest::Type(const std::wstring& text) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "grid_fixture.h"
+#include "real_input.h"
 
 class EditGridTest : public GridTest {
 protected:
@@ -14,8 +15,8 @@ protected:
     // Plays every queued message as the modal loop would, up to a bound.
     void Pump();
     // Key presses and clicks through the input queue, then played.
-    void Key(WORD wVk);
-    void KeyWith(WORD wModifier, WORD wVk);
+    void Key(WORD wVk) { PressKey(wVk), Pump(); }
+    void KeyWith(WORD wModifier, WORD wVk) { PressKeyWith(wModifier, wVk), Pump(); }
     void Type(const std::wstring& text);
     void ClickCell(POSITION hRow, int nCol, bool bDouble = false);
     // Straight to the grid's handler, bypassing the input queue: for clicks that

@@ -29,11 +29,8 @@ protected:
         const HWND hEditor = Editor();
         ASSERT_NE(hEditor, nullptr);
         EXPECT_EQ(EditorText(), text);
-        DWORD dwStart = 0, dwEnd = 0;
-        ::SendMessageW(hEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
-                       reinterpret_cast<LPARAM>(&dwEnd));
-        EXPECT_EQ(dwStart, text.size());
-        EXPECT_EQ(dwEnd, text.size());
+        const WORD wEnd = static_cast<WORD>(text.size());
+        EXPECT_EQ(::SendMessageW(hEditor, EM_GETSEL, 0, 0), MAKELRESULT(wEnd, wEnd));
         EXPECT_EQ(EditorCount(), 1); // the list view's own label editor never opens
         EXPECT_EQ(::GetFocus(), hEditor);
         EXPECT_EQ(m_grid.m_pEditor->GetSafeHwnd(), hEditor);
@@ -43,6 +40,7 @@ protected:
         EXPECT_EQ(m_grid.m_pEditor, nullptr);
         EXPECT_EQ(m_grid.m_nContinueKey, 0u);
     }
+    void OpenWithF2(POSITION hRow, int nCol) { Focus(hRow, nCol), Key(VK_F2); }
     // Every way of opening an editor on the focus cell.
     void TryEveryOpening(POSITION hRow, int nCol) {
         Key(VK_F2);
@@ -115,11 +113,19 @@ TEST_F(GridEditTest, ClickOnAnotherCellCommitsBeforeTheFocusMoves) {
                 ElementsAre(Fln(FLN_BEGINEDIT), Fln(FLN_ENDEDIT), Fln(FLN_FOCUSCHANGE)));
 }
 
-TEST_F(GridEditTest, BeginEditVetoOpensNothing) {
+// A veto of the begin opens nothing; once open, a second request opens nothing more.
+TEST_F(GridEditTest, BeginEditVetoAndSecondRequestWhileEditingOpenNothing) {
     m_notes.AnswerWith(FLN_BEGINEDIT, FLNR_VETO);
-    Focus(m_rows[0], 0);
-    Key(VK_F2);
+    OpenWithF2(m_rows[0], 0);
     ExpectClosed();
+    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT)));
+    m_notes.AnswerWith(FLN_BEGINEDIT, 0);
+    OpenWithF2(m_rows[0], 0);
+    const HWND hEditor = Editor();
+    m_grid.HandleEditMessage(WM_KEYDOWN, VK_F2, nullptr);
+    m_grid.HandleEditMessage(WM_CHAR, 'a', nullptr);
+    EXPECT_EQ(EditorCount(), 1);
+    EXPECT_EQ(Editor(), hEditor);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT)));
 }
 
@@ -134,8 +140,7 @@ TEST_F(GridEditTest, AnswersToEndEditVetoKeepBothOrRewrite) {
         SCOPED_TRACE(c.lAnswer);
         m_grid.SetItemText(m_rows[5], 1, L"old");
         m_notes.AnswerWith(FLN_ENDEDIT, c.lAnswer);
-        Focus(m_rows[5], 1);
-        Key(VK_F2);
+        OpenWithF2(m_rows[5], 1);
         Type(L"9");
         Key(VK_RETURN);
         EXPECT_EQ(Text(m_rows[5], 1), c.pszStored);
@@ -183,8 +188,7 @@ TEST_F(GridEditTest, TabStoresMovesAndReopensShiftTabGoesBack) {
                 ElementsAre(Fln(FLN_ENDEDIT), Fln(FLN_FOCUSCHANGE), Fln(FLN_BEGINEDIT)));
     // From the first column back to the last column of the row above: a plain cell,
     // so the focus moves and no editor opens there.
-    Focus(m_rows[1], 0);
-    Key(VK_F2);
+    OpenWithF2(m_rows[1], 0);
     KeyWith(VK_SHIFT, VK_TAB);
     ExpectFocus(m_rows[0], 2);
     ExpectClosed();
@@ -193,15 +197,13 @@ TEST_F(GridEditTest, TabStoresMovesAndReopensShiftTabGoesBack) {
 TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     MakeColumnEditable(2);
     m_grid.SetItemText(m_rows[4], 0, L"Eve");
-    Focus(m_rows[3], 2);
-    Key(VK_F2);
+    OpenWithF2(m_rows[3], 2);
     Key(VK_TAB);
     ExpectFocus(m_rows[4], 0);
     ExpectOpen(L"Eve");
 
     // The last cell of the last row: nowhere to go, so the editor opens there again.
-    Focus(m_rows[9], 2);
-    Key(VK_F2);
+    OpenWithF2(m_rows[9], 2);
     Type(L"8");
     m_notes.Clear();
     Key(VK_TAB);
@@ -213,14 +215,12 @@ TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     // list view's item order.
     Key(VK_ESCAPE);
     const POSITION hChild = AddChildRow(m_rows[0]);
-    Focus(m_rows[0], 2);
-    Key(VK_F2);
+    OpenWithF2(m_rows[0], 2);
     Key(VK_TAB);
     EXPECT_EQ(m_grid.m_hFocusRow, m_rows[1]);
     SetExpanded(m_rows[0], true);
     Key(VK_ESCAPE);
-    Focus(m_rows[0], 2);
-    Key(VK_F2);
+    OpenWithF2(m_rows[0], 2);
     Key(VK_TAB);
     EXPECT_EQ(m_grid.m_hFocusRow, hChild);
     EXPECT_NE(Editor(), nullptr);
@@ -235,17 +235,6 @@ TEST_F(GridEditTest, RowFocusOpensNothing) {
     EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
     for (const NotifyCode& code : m_notes.Codes())
         EXPECT_EQ(code, Fln(FLN_FOCUSCHANGE));
-}
-
-TEST_F(GridEditTest, SecondOpeningRequestWhileEditingDoesNothing) {
-    Focus(m_rows[0], 0);
-    Key(VK_F2);
-    const HWND hEditor = Editor();
-    m_grid.HandleEditMessage(WM_KEYDOWN, VK_F2, nullptr);
-    m_grid.HandleEditMessage(WM_CHAR, 'a', nullptr);
-    EXPECT_EQ(EditorCount(), 1);
-    EXPECT_EQ(Editor(), hEditor);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT)));
 }
 
 TEST_F(GridEditTest, TwoLineRowsEditMultiLineControlEnterBreaksTheLine) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "edit_fixture.h"
-#include "real_input.h"
 
 namespace {
 
@@ -13,7 +12,7 @@ using ::testing::IsEmpty;
 
 using GridMouseTest = EditGridTest;
 
-TEST_F(GridMouseTest, ClickFocusesTheCellAndTakesTheKeyboardFocus) {
+TEST_F(GridMouseTest, ClickAndContextMenuRequestFocusTheCell) {
     ::SetFocus(m_parent.GetSafeHwnd());
     ClickCell(m_rows[6], 1);
     EXPECT_EQ(::GetFocus(), List());
@@ -25,6 +24,12 @@ TEST_F(GridMouseTest, ClickFocusesTheCellAndTakesTheKeyboardFocus) {
     ListSend(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcClient.right - 2, rcClient.bottom - 2));
     EXPECT_EQ(m_grid.m_hFocusRow, m_rows[6]);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
+    // A context menu request moves the focus cell too, and opens nothing.
+    POINT pt = CellCentre(m_rows[3], 1);
+    ::ClientToScreen(List(), &pt);
+    ListSend(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(pt.x, pt.y));
+    ExpectFocus(m_rows[3], 1);
+    EXPECT_EQ(Editor(), nullptr);
 }
 
 TEST_F(GridMouseTest, CheckBoxClickProposesTheToggledStateOnlyForAutoCheck) {
@@ -77,14 +82,6 @@ TEST_F(GridMouseTest, ButtonActsOnlyOnTheSecondClick) {
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
     SendClick(m_rows[2], 2, WM_LBUTTONDOWN, FLR_BUTTON);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE), Fln(FLN_BUTTONCLICK)));
-}
-
-TEST_F(GridMouseTest, ContextMenuRequestMovesTheFocusCell) {
-    POINT pt = CellCentre(m_rows[3], 1);
-    ::ClientToScreen(List(), &pt);
-    ListSend(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(pt.x, pt.y));
-    ExpectFocus(m_rows[3], 1);
-    EXPECT_EQ(Editor(), nullptr);
 }
 
 TEST_F(GridMouseTest, DraggingADividerWhileEditingCommitsAndTakesTheWidth) {
