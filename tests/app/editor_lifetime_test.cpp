@@ -115,11 +115,12 @@ void Play(CDialog& dlg) {
     AfxDeleteTempMaps();
 }
 
-POINT CellPoint(CTallyvaneDlg& dlg, int nRow, int nCol) {
+// A click on a row's chip cell, through the input queue.
+void ClickChips(CTallyvaneDlg& dlg, int nRow) {
     CFListCtrl& grid = GridOf(dlg);
     RECT rc = {};
-    grid.GetCellRect(grid.GetRowAt(nRow), nCol, FLR_LABEL, &rc, FALSE);
-    return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    grid.GetCellRect(grid.GetRowAt(nRow), kChips, FLR_LABEL, &rc, FALSE);
+    Click(grid.GetSafeHwnd(), POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
 }
 
 struct Snapshot {
@@ -146,36 +147,32 @@ template <class End> void Cycle(CTallyvaneDlg& dlg, int nRow, End end) {
 
 TEST(EditorLifetime, EveryWayAnEditEndsLeavesNothingBehind) {
     CTallyvaneDlg dlg;
-    struct Way {
-        const char* pszName;
-        Snapshot before;
-        Snapshot after;
-        int nEditors;
-    };
-    std::vector<Way> ways;
-    ways.reserve(4); // allocated before any count is taken
+    Snapshot before = {};
     std::vector<Step> steps = {[&] {
-        Click(GridOf(dlg).GetSafeHwnd(), CellPoint(dlg, 0, kChips));
+        ClickChips(dlg, 0);
         Play(dlg);
         ASSERT_EQ(GridOf(dlg).m_nFocusCol, kChips);
     }};
     // Each way in three steps, so that the modal loop idles between them and frees the
     // temporary window objects the handlers made, as it does for the user: a few
     // rounds first, so that one-time allocations are not counted; the rounds counted;
-    // the count once the loop has idled.
+    // the count once the loop has idled, checked there.
     const auto addWay = [&](const char* pszName, std::function<void()> end) {
         steps.push_back([&dlg, end] {
             for (int i = 0; i < 5; ++i)
                 Cycle(dlg, i, end);
         });
-        steps.push_back([&ways, &dlg, pszName, end] {
-            ways.push_back(Way{pszName, Take(), {}, 0});
+        steps.push_back([&before, &dlg, end] {
+            before = Take();
             for (int i = 0; i < kCycles && !::testing::Test::HasFatalFailure(); ++i)
                 Cycle(dlg, i, end);
         });
-        steps.push_back([&ways] {
-            ways.back().after = Take();
-            ways.back().nEditors = EditorWindows();
+        steps.push_back([&before, pszName] {
+            const Snapshot after = Take();
+            SCOPED_TRACE(pszName);
+            EXPECT_EQ(EditorWindows(), 0);
+            EXPECT_LE(after.nBlocks, before.nBlocks);
+            EXPECT_LE(after.dwGdi, before.dwGdi);
         });
     };
     addWay("Enter", [] { PressKey(VK_RETURN); });
@@ -194,17 +191,8 @@ TEST(EditorLifetime, EveryWayAnEditEndsLeavesNothingBehind) {
     });
     // Alternating rows, so that no two clicks pair into a double-click.
     int nClick = 0;
-    addWay("click elsewhere", [&dlg, &nClick] {
-        Click(GridOf(dlg).GetSafeHwnd(), CellPoint(dlg, 1 + (nClick++ % 2) * 3, kChips));
-    });
-    RunSteps(dlg, steps);
-    ASSERT_EQ(ways.size(), 4u);
-    for (const Way& way : ways) {
-        SCOPED_TRACE(way.pszName);
-        EXPECT_EQ(way.nEditors, 0);
-        EXPECT_LE(way.after.nBlocks, way.before.nBlocks);
-        EXPECT_LE(way.after.dwGdi, way.before.dwGdi);
-    }
+    addWay("click elsewhere", [&dlg, &nClick] { ClickChips(dlg, 1 + (nClick++ % 2) * 3); });
+    EXPECT_EQ(RunSteps(dlg, steps), steps.size()); // every way ran, and was checked
 }
 
 TEST(EditorLifetime, GdiCountSeesNewObjects) {
@@ -220,7 +208,7 @@ TEST(EditorLifetime, DialogClosingWhileEditingLeavesNothingBehind) {
     const auto cycle = [] {
         CTallyvaneDlg dlg;
         RunSteps(dlg, {[&] {
-                     Click(GridOf(dlg).GetSafeHwnd(), CellPoint(dlg, 2, kChips));
+                     ClickChips(dlg, 2);
                      PressKey('7');
                      Play(dlg);
                      ASSERT_EQ(EditorWindows(), 1);

@@ -4,10 +4,9 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <vector>
 
-#include "afxwin.h"
+#include "real_input.h"
 
 using Step = std::function<void()>;
 
@@ -15,17 +14,3 @@ using Step = std::function<void()>;
 // handled everything the one before queued; then ends the dialog, unless it ended
 // by itself. Returns how many steps ran.
 size_t RunSteps(CDialog& dlg, std::vector<Step> steps);
-
-// Key presses through the system's input queue, to whichever window has the focus
-// when the loop takes them, exactly as typed: keys down and up, with the characters
-// the loop's TranslateMessage makes of them.
-void PressKey(WORD wVk);
-void PressKeyWith(WORD wModifier, WORD wVk); // e.g. VK_SHIFT, VK_TAB
-void TypeText(const std::wstring& text);     // digits, letters, '.', '-', ' '
-
-// A left click (or double-click) at a point of a window's client area, through the
-// input queue too: the window under the point gets it, the focus moves as it would.
-void Click(HWND hWnd, POINT ptClient);
-void DoubleClick(HWND hWnd, POINT ptClient);
-// Presses the left button at one point, moves to another and lets go there.
-void Drag(HWND hWnd, POINT ptFrom, POINT ptTo);

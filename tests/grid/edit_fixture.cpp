@@ -6,25 +6,16 @@
 
 namespace {
 
-void SendKey(WORD wVk, bool bUp) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(wVk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    if (wVk >= VK_PRIOR && wVk <= VK_DOWN)
-        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    ASSERT_EQ(::SendInput(1, &input, sizeof(input)), 1u);
-}
-
-struct EditorSearch {
-    std::vector<HWND> found;
-};
-
 BOOL CALLBACK CollectEditor(HWND hWnd, LPARAM lParam) {
     if (::GetDlgCtrlID(hWnd) == static_cast<int>(FL_EDITOR_ID_TEXT))
-        reinterpret_cast<EditorSearch*>(lParam)->found.push_back(hWnd);
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
     return TRUE;
+}
+
+std::vector<HWND> Editors(HWND hList) {
+    std::vector<HWND> found;
+    ::EnumChildWindows(hList, CollectEditor, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 } // namespace
@@ -55,28 +46,10 @@ void EditGridTest::Pump() {
     }
 }
 
-void EditGridTest::Key(WORD wVk) {
-    SendKey(wVk, false);
-    SendKey(wVk, true);
-    Pump();
-}
-
-void EditGridTest::KeyWith(WORD wModifier, WORD wVk) {
-    SendKey(wModifier, false);
-    SendKey(wVk, false);
-    SendKey(wVk, true);
-    SendKey(wModifier, true);
-    Pump();
-}
-
 void EditGridTest::Type(const std::wstring& text) {
     for (wchar_t ch : text) {
-        const SHORT vk = ::VkKeyScanW(ch);
-        ASSERT_NE(vk, -1);
-        if (HIBYTE(vk) & 1)
-            KeyWith(VK_SHIFT, LOBYTE(vk));
-        else
-            Key(LOBYTE(vk));
+        TypeText(std::wstring(1, ch));
+        Pump();
     }
 }
 
@@ -87,44 +60,33 @@ POINT EditGridTest::CellCentre(POSITION hRow, int nCol, UINT nKind) {
 }
 
 void EditGridTest::ClickCell(POSITION hRow, int nCol, bool bDouble) {
-    POINT pt = CellCentre(hRow, nCol);
-    ::ClientToScreen(List(), &pt);
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN);
-    const int cy = ::GetSystemMetrics(SM_CYSCREEN);
-    std::vector<INPUT> inputs;
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((pt.x * 65536 + cx / 2) / cx);
-    in.mi.dy = static_cast<LONG>((pt.y * 65536 + cy / 2) / cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs.push_back(in);
-    for (int i = 0; i < (bDouble ? 2 : 1); ++i) {
-        in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-        inputs.push_back(in);
-        in.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-        inputs.push_back(in);
-    }
-    ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)),
-              inputs.size());
+    Click(List(), CellCentre(hRow, nCol), bDouble ? 2 : 1);
     Pump();
 }
 
-void EditGridTest::SendClick(POSITION hRow, int nCol, UINT nMsg) {
-    const POINT pt = CellCentre(hRow, nCol);
+void EditGridTest::SendClick(POSITION hRow, int nCol, UINT nMsg, UINT nKind) {
+    const POINT pt = CellCentre(hRow, nCol, nKind);
     ListSend(nMsg, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     Pump();
 }
 
+void EditGridTest::KeyDownHolding(WORD wHeld, WORD wVk) {
+    BYTE state[256] = {};
+    ::GetKeyboardState(state);
+    state[wHeld] = wHeld ? 0x80 : 0; // 0: nothing held
+    ::SetKeyboardState(state);
+    ListSend(WM_KEYDOWN, wVk, 1);
+    state[wHeld] = 0;
+    ::SetKeyboardState(state);
+}
+
 HWND EditGridTest::Editor() const {
-    EditorSearch search;
-    ::EnumChildWindows(List(), CollectEditor, reinterpret_cast<LPARAM>(&search));
-    return search.found.empty() ? nullptr : search.found.front();
+    const std::vector<HWND> found = Editors(List());
+    return found.empty() ? nullptr : found.front();
 }
 
 int EditGridTest::EditorCount() const {
-    EditorSearch search;
-    ::EnumChildWindows(List(), CollectEditor, reinterpret_cast<LPARAM>(&search));
-    return static_cast<int>(search.found.size());
+    return static_cast<int>(Editors(List()).size());
 }
 
 std::wstring EditGridTest::EditorText() const {
@@ -138,6 +100,11 @@ void EditGridTest::Focus(POSITION hRow, int nCol) {
     m_grid.SetFocusCell(hRow, nCol);
     Pump();
     m_notes.Clear();
+}
+
+void EditGridTest::ExpectFocus(POSITION hRow, int nCol) {
+    EXPECT_EQ(m_grid.m_hFocusRow, hRow);
+    EXPECT_EQ(m_grid.m_nFocusCol, nCol);
 }
 
 void EditGridTest::MakeColumnEditable(int nCol) {

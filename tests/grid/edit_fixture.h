@@ -6,6 +6,7 @@
 #include <string>
 
 #include "grid_fixture.h"
+#include "real_input.h"
 
 class EditGridTest : public GridTest {
 protected:
@@ -14,13 +15,16 @@ protected:
     // Plays every queued message as the modal loop would, up to a bound.
     void Pump();
     // Key presses and clicks through the input queue, then played.
-    void Key(WORD wVk);
-    void KeyWith(WORD wModifier, WORD wVk);
+    void Key(WORD wVk) { PressKey(wVk), Pump(); }
+    void KeyWith(WORD wModifier, WORD wVk) { PressKeyWith(wModifier, wVk), Pump(); }
     void Type(const std::wstring& text);
     void ClickCell(POSITION hRow, int nCol, bool bDouble = false);
     // Straight to the grid's handler, bypassing the input queue: for clicks that
     // must not pair into a double-click.
-    void SendClick(POSITION hRow, int nCol, UINT nMsg = WM_LBUTTONDOWN);
+    void SendClick(POSITION hRow, int nCol, UINT nMsg = WM_LBUTTONDOWN, UINT nKind = FLR_LABEL);
+    // A WM_KEYDOWN sent straight to the grid while the keyboard state holds wHeld (or,
+    // for 0, nothing more) down.
+    void KeyDownHolding(WORD wHeld, WORD wVk);
     POINT CellCentre(POSITION hRow, int nCol, UINT nKind = FLR_LABEL);
 
     // The open text editor's window (control id 501), or null; and every such window.
@@ -31,6 +35,7 @@ protected:
         return std::wstring(m_grid.GetItemText(hRow, nCol));
     }
     void Focus(POSITION hRow, int nCol); // focus cell and keyboard focus on the grid
+    void ExpectFocus(POSITION hRow, int nCol);
     void MakeColumnEditable(int nCol);
     // Sizes the list so that exactly nRows rows fit on its page.
     void FitRowsPerPage(int nRows);

@@ -37,19 +37,11 @@ TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
         m_grid.m_hFocusRow = nullptr;
         m_grid.m_nFocusCol = -1;
         // Tab is dialog navigation; only the Tab-advance and a direct send reach here.
-        if (c.wVk == VK_TAB) {
-            BYTE state[256] = {};
-            ::GetKeyboardState(state);
-            state[VK_SHIFT] = c.wModifier ? 0x80 : 0;
-            ::SetKeyboardState(state);
-            ListSend(WM_KEYDOWN, VK_TAB, 1);
-            state[VK_SHIFT] = 0;
-            ::SetKeyboardState(state);
-        } else {
+        if (c.wVk == VK_TAB)
+            KeyDownHolding(c.wModifier, VK_TAB);
+        else
             Key(c.wVk);
-        }
-        EXPECT_EQ(m_grid.m_hFocusRow, m_rows[nRow]);
-        EXPECT_EQ(m_grid.m_nFocusCol, c.nCol);
+        ExpectFocus(m_rows[nRow], c.nCol);
     }
     // Home, End, Left, Right, Enter and letters do nothing at all.
     m_grid.m_hFocusRow = nullptr;
@@ -62,87 +54,41 @@ TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
 }
 
-TEST_F(GridKeysTest, ArrowsHomeAndEndMoveWithinTheGrid) {
-    struct Case {
-        Cell from;
-        WORD wVk;
-        Cell to;
-    };
-    for (const Case c : {Case{{4, 1}, VK_RIGHT, {4, 2}}, Case{{4, 2}, VK_RIGHT, {4, 2}},
-                         Case{{4, 1}, VK_LEFT, {4, 0}}, Case{{4, 0}, VK_LEFT, {4, 0}},
-                         Case{{4, 0}, VK_END, {4, 2}}, Case{{4, 2}, VK_HOME, {4, 0}},
-                         Case{{4, 1}, VK_UP, {3, 1}}, Case{{0, 1}, VK_UP, {0, 1}},
-                         Case{{4, 1}, VK_DOWN, {5, 1}}, Case{{9, 1}, VK_DOWN, {9, 1}}}) {
-        SCOPED_TRACE(testing::Message()
-                     << "key " << c.wVk << " from " << c.from.nRow << "," << c.from.nCol);
-        Focus(m_rows[c.from.nRow], c.from.nCol);
-        Key(c.wVk);
-        EXPECT_EQ(m_grid.m_hFocusRow, m_rows[c.to.nRow]);
-        EXPECT_EQ(m_grid.m_nFocusCol, c.to.nCol);
-    }
-}
-
-TEST_F(GridKeysTest, TabMovesToTheNextCellAndWrapsToTheNextRow) {
-    struct Case {
-        Cell from;
-        bool bShift;
-        Cell to;
-    };
-    for (const Case c :
-         {Case{{2, 0}, false, {2, 1}}, Case{{2, 2}, false, {3, 0}}, Case{{9, 2}, false, {9, 2}},
-          Case{{2, 1}, true, {2, 0}}, Case{{2, 0}, true, {1, 2}}, Case{{0, 0}, true, {0, 0}}}) {
-        SCOPED_TRACE(testing::Message()
-                     << c.from.nRow << "," << c.from.nCol << " shift " << c.bShift);
-        Focus(m_rows[c.from.nRow], c.from.nCol);
-        BYTE state[256] = {};
-        ::GetKeyboardState(state);
-        state[VK_SHIFT] = c.bShift ? 0x80 : 0;
-        ::SetKeyboardState(state);
-        ListSend(WM_KEYDOWN, VK_TAB, 1);
-        state[VK_SHIFT] = 0;
-        ::SetKeyboardState(state);
-        EXPECT_EQ(m_grid.m_hFocusRow, m_rows[c.to.nRow]);
-        EXPECT_EQ(m_grid.m_nFocusCol, c.to.nCol);
-        // Not a continuation of an edit: Tab alone opens nothing.
-        EXPECT_EQ(Editor(), nullptr);
-    }
-}
-
-TEST_F(GridKeysTest, PageMovesGoOneRowLessThanAPage) {
+// Every key that moves the focus cell, from where to where; Tab (with Shift held or
+// not) straight to the grid, as the Tab-advance sends it, and alone it opens nothing.
+TEST_F(GridKeysTest, KeysMoveTheFocusCellWithinTheGrid) {
     FitRowsPerPage(8);
     ASSERT_EQ(ListSend(LVM_GETCOUNTPERPAGE), 8);
     struct Case {
-        int nFrom;
+        Cell from;
+        WORD wHeld;
         WORD wVk;
-        int nTo;
+        Cell to;
     };
     for (const Case c :
-         {Case{0, VK_NEXT, 7}, Case{5, VK_NEXT, 9}, Case{9, VK_PRIOR, 2}, Case{3, VK_PRIOR, 0}}) {
-        SCOPED_TRACE(testing::Message() << "key " << c.wVk << " from " << c.nFrom);
-        Focus(m_rows[c.nFrom], 1);
-        Key(c.wVk);
-        EXPECT_EQ(m_grid.m_hFocusRow, m_rows[c.nTo]);
-        EXPECT_EQ(m_grid.m_nFocusCol, 1);
+         {Case{{4, 1}, 0, VK_RIGHT, {4, 2}}, Case{{4, 2}, 0, VK_RIGHT, {4, 2}},
+          Case{{4, 1}, 0, VK_LEFT, {4, 0}}, Case{{4, 0}, 0, VK_LEFT, {4, 0}},
+          Case{{4, 0}, 0, VK_END, {4, 2}}, Case{{4, 2}, 0, VK_HOME, {4, 0}},
+          Case{{4, 1}, 0, VK_UP, {3, 1}}, Case{{0, 1}, 0, VK_UP, {0, 1}},
+          Case{{4, 1}, 0, VK_DOWN, {5, 1}}, Case{{9, 1}, 0, VK_DOWN, {9, 1}},
+          // Page moves go one row less than a page.
+          Case{{0, 1}, 0, VK_NEXT, {7, 1}}, Case{{5, 1}, 0, VK_NEXT, {9, 1}},
+          Case{{9, 1}, 0, VK_PRIOR, {2, 1}}, Case{{3, 1}, 0, VK_PRIOR, {0, 1}},
+          Case{{2, 0}, 0, VK_TAB, {2, 1}}, Case{{2, 2}, 0, VK_TAB, {3, 0}},
+          Case{{9, 2}, 0, VK_TAB, {9, 2}}, Case{{2, 1}, VK_SHIFT, VK_TAB, {2, 0}},
+          Case{{2, 0}, VK_SHIFT, VK_TAB, {1, 2}}, Case{{0, 0}, VK_SHIFT, VK_TAB, {0, 0}},
+          // With Alt held the arrows do not move.
+          Case{{4, 1}, VK_MENU, VK_DOWN, {4, 1}}, Case{{4, 1}, VK_MENU, VK_UP, {4, 1}}}) {
+        SCOPED_TRACE(testing::Message() << "key " << c.wVk << " holding " << c.wHeld << " from "
+                                        << c.from.nRow << "," << c.from.nCol);
+        Focus(m_rows[c.from.nRow], c.from.nCol);
+        if (c.wVk == VK_TAB || c.wHeld == VK_MENU)
+            KeyDownHolding(c.wHeld, c.wVk);
+        else
+            Key(c.wVk);
+        ExpectFocus(m_rows[c.to.nRow], c.to.nCol);
+        EXPECT_EQ(Editor(), nullptr);
     }
-}
-
-TEST_F(GridKeysTest, AltUpAndAltDownDoNotMove) {
-    Focus(m_rows[4], 1);
-    KeyWith(VK_MENU, VK_DOWN);
-    KeyWith(VK_MENU, VK_UP);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[4]);
-    EXPECT_EQ(Editor(), nullptr);
-    // A WM_KEYDOWN that comes with Alt held does not move either.
-    BYTE state[256] = {};
-    ::GetKeyboardState(state);
-    state[VK_MENU] = 0x80;
-    ::SetKeyboardState(state);
-    ListSend(WM_KEYDOWN, VK_DOWN, 1);
-    state[VK_MENU] = 0;
-    ::SetKeyboardState(state);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[4]);
-    Key(VK_DOWN);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[5]);
 }
 
 TEST_F(GridKeysTest, PlusAndMinusExpandAndCollapseTheFocusRow) {

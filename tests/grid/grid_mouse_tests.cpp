@@ -12,12 +12,11 @@ using ::testing::IsEmpty;
 
 using GridMouseTest = EditGridTest;
 
-TEST_F(GridMouseTest, ClickFocusesTheCellAndTakesTheKeyboardFocus) {
+TEST_F(GridMouseTest, ClickAndContextMenuRequestFocusTheCell) {
     ::SetFocus(m_parent.GetSafeHwnd());
     ClickCell(m_rows[6], 1);
     EXPECT_EQ(::GetFocus(), List());
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[6]);
-    EXPECT_EQ(m_grid.m_nFocusCol, 1);
+    ExpectFocus(m_rows[6], 1);
     EXPECT_EQ(Editor(), nullptr);
     // Outside every cell: the focus cell stays.
     RECT rcClient;
@@ -25,6 +24,12 @@ TEST_F(GridMouseTest, ClickFocusesTheCellAndTakesTheKeyboardFocus) {
     ListSend(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcClient.right - 2, rcClient.bottom - 2));
     EXPECT_EQ(m_grid.m_hFocusRow, m_rows[6]);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
+    // A context menu request moves the focus cell too, and opens nothing.
+    POINT pt = CellCentre(m_rows[3], 1);
+    ::ClientToScreen(List(), &pt);
+    ListSend(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(pt.x, pt.y));
+    ExpectFocus(m_rows[3], 1);
+    EXPECT_EQ(Editor(), nullptr);
 }
 
 TEST_F(GridMouseTest, CheckBoxClickProposesTheToggledStateOnlyForAutoCheck) {
@@ -32,10 +37,7 @@ TEST_F(GridMouseTest, CheckBoxClickProposesTheToggledStateOnlyForAutoCheck) {
     const int nManual = m_grid.AddProfile(FLPS_CHECKBOX);
     m_grid.GetItem(m_rows[0], 2)->m_nProfile = nAuto;
     m_grid.GetItem(m_rows[1], 2)->m_nProfile = nManual;
-    const auto clickBox = [&](POSITION hRow) {
-        const POINT pt = CellCentre(hRow, 2, FLR_CHECKBOX);
-        ListSend(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    };
+    const auto clickBox = [&](POSITION hRow) { SendClick(hRow, 2, WM_LBUTTONDOWN, FLR_CHECKBOX); };
 
     clickBox(m_rows[0]);
     EXPECT_EQ(m_grid.GetItem(m_rows[0], 2)->m_nCheck, 1);
@@ -62,13 +64,9 @@ TEST_F(GridMouseTest, ExpanderClickTogglesTheRowAndLeavesTheFocus) {
     m_grid.m_nTreeColumn = 0;
     const POSITION hChild = AddChildRow(m_rows[1]);
     Focus(m_rows[5], 1);
-    const auto clickExpander = [&] {
-        const POINT pt = CellCentre(m_rows[1], 0, FLR_EXPANDER);
-        ListSend(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    };
-    clickExpander();
+    SendClick(m_rows[1], 0, WM_LBUTTONDOWN, FLR_EXPANDER);
     EXPECT_GE(Index(hChild), 0);
-    clickExpander();
+    SendClick(m_rows[1], 0, WM_LBUTTONDOWN, FLR_EXPANDER);
     EXPECT_EQ(Index(hChild), -1);
     EXPECT_EQ(m_grid.m_hFocusRow, m_rows[5]);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_EXPANDCHANGE), Fln(FLN_EXPANDCHANGE)));
@@ -82,39 +80,8 @@ TEST_F(GridMouseTest, ButtonActsOnlyOnTheSecondClick) {
     // The button is not there before the cell is the focus cell.
     SendClick(m_rows[2], 2);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    const POINT pt = CellCentre(m_rows[2], 2, FLR_BUTTON);
-    ListSend(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    SendClick(m_rows[2], 2, WM_LBUTTONDOWN, FLR_BUTTON);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE), Fln(FLN_BUTTONCLICK)));
-}
-
-TEST_F(GridMouseTest, ContextMenuRequestMovesTheFocusCell) {
-    POINT pt = CellCentre(m_rows[3], 1);
-    ::ClientToScreen(List(), &pt);
-    ListSend(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(pt.x, pt.y));
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[3]);
-    EXPECT_EQ(m_grid.m_nFocusCol, 1);
-    EXPECT_EQ(Editor(), nullptr);
-}
-
-// Drags the divider right of column nCol by dx pixels with the real mouse.
-void DragDivider(HWND hHeader, int nCol, int dx) {
-    RECT rcItem = {};
-    ::SendMessageW(hHeader, HDM_GETITEMRECT, nCol, reinterpret_cast<LPARAM>(&rcItem));
-    POINT pt = {rcItem.right - 1, (rcItem.top + rcItem.bottom) / 2};
-    ::ClientToScreen(hHeader, &pt);
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN);
-    const int cy = ::GetSystemMetrics(SM_CYSCREEN);
-    const auto at = [&](int x, DWORD dwFlags) {
-        INPUT in = {};
-        in.type = INPUT_MOUSE;
-        in.mi.dx = static_cast<LONG>((x * 65536 + cx / 2) / cx);
-        in.mi.dy = static_cast<LONG>((pt.y * 65536 + cy / 2) / cy);
-        in.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        return in;
-    };
-    INPUT inputs[] = {at(pt.x, 0), at(pt.x, MOUSEEVENTF_LEFTDOWN), at(pt.x + dx / 2, 0),
-                      at(pt.x + dx, 0), at(pt.x + dx, MOUSEEVENTF_LEFTUP)};
-    ASSERT_EQ(::SendInput(5, inputs, sizeof(INPUT)), 5u);
 }
 
 TEST_F(GridMouseTest, DraggingADividerWhileEditingCommitsAndTakesTheWidth) {
@@ -123,7 +90,10 @@ TEST_F(GridMouseTest, DraggingADividerWhileEditingCommitsAndTakesTheWidth) {
     ASSERT_NE(Editor(), nullptr);
     const HWND hHeader = m_grid.GetHeaderCtrl()->GetSafeHwnd();
     const int nBefore = static_cast<int>(ListSend(LVM_GETCOLUMNWIDTH, 0));
-    DragDivider(hHeader, 0, 24);
+    RECT rc = {};
+    ::SendMessageW(hHeader, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc));
+    const int y = (rc.top + rc.bottom) / 2;
+    Drag(hHeader, POINT{rc.right - 1, y}, POINT{rc.right + 23, y});
     Pump();
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(Text(m_rows[0], 1), L"31");
