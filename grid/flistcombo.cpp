@@ -107,9 +107,8 @@ void CFList_ComboBox::OnKillFocusReflect() {
     end.hRow = m_hRow;
     end.nCol = m_nCol;
     end.nEndKey = m_nEndKey;
-    const HWND hWnd = m_hWnd;
-    const LRESULT lResult = FLEditorReportEnd(this, end);
-    if (!FLEditorAlive(hWnd, this))
+    LRESULT lResult = 0;
+    if (!FLEditorReportEnd(this, end, &lResult))
         return; // destroyed, with the grid, while the report was handled
     if (lResult & FLNR_KEEPEDIT)
         SetFocus();

@@ -20,17 +20,20 @@ BOOL FLEditorPreTranslate(MSG* pMsg) {
     return TRUE;
 }
 
-LRESULT FLEditorReportEnd(CWnd* pEditor, FL_ENDEDIT& end) {
-    const HWND hGrid = ::GetParent(pEditor->GetSafeHwnd());
+BOOL FLEditorReportEnd(CWnd* pEditor, FL_ENDEDIT& end, LRESULT* pResult) {
+    *pResult = 0;
+    const HWND hWnd = pEditor->GetSafeHwnd();
+    const HWND hGrid = ::GetParent(hWnd);
     if (!hGrid)
-        return 0;
+        return TRUE;
     // The grid names itself as the sender, so the framework reflects the report into
     // the grid's own message table.
     end.hdr.hwndFrom = hGrid;
     end.hdr.idFrom = static_cast<UINT_PTR>(pEditor->GetDlgCtrlID());
     end.hdr.code = FLN_EDITORCLOSE;
-    return ::SendMessageW(hGrid, WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(hGrid)),
-                          reinterpret_cast<LPARAM>(&end));
+    *pResult = ::SendMessageW(hGrid, WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(hGrid)),
+                              reinterpret_cast<LPARAM>(&end));
+    return FLEditorAlive(hWnd, pEditor);
 }
 
 BOOL FLEditorAlive(HWND hWnd, const CWnd* pEditor) {

@@ -18,10 +18,11 @@
 BOOL FLEditorPreTranslate(MSG* pMsg);
 
 // Sends the end-of-edit record to the grid, the editor's parent, filling its header,
-// and returns the grid's answer (FLNR_KEEPEDIT: stay open). The grid's commit runs
-// inside this call and may open the next editor; the notification window may even
-// destroy the grid. Check FLEditorAlive before the editor touches itself again.
-LRESULT FLEditorReportEnd(CWnd* pEditor, FL_ENDEDIT& end);
+// and stores the grid's answer (FLNR_KEEPEDIT: stay open) in *pResult. The grid's
+// commit runs inside this call and may open the next editor; the notification window
+// may even destroy the grid. Returns FALSE when the editor is gone by then, so it
+// must not touch itself again.
+BOOL FLEditorReportEnd(CWnd* pEditor, FL_ENDEDIT& end, LRESULT* pResult);
 
 // Whether the editor object that had the window hWnd still has it: FALSE once the
 // window was destroyed and the object deleted itself. Compares, never dereferences.
