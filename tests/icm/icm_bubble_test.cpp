@@ -1,0 +1,112 @@
+// Bubble factors and risk premiums: against their definition on random tables, and worked cases.
+#include "icm_bubble.h"
+#include "icm_bubble_reference.h"
+#include "icm_exact.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+std::vector<double> WholeTable(std::span<const int> chips, std::span<const double> shares) {
+    return ComputeICMEquities(chips, shares);
+}
+
+std::vector<std::size_t> Holders(const std::vector<int>& chips) {
+    std::vector<std::size_t> seats;
+    for (std::size_t i = 0; i < chips.size(); ++i)
+        if (chips[i] > 0)
+            seats.push_back(i);
+    return seats;
+}
+
+std::vector<double> Shares(std::vector<double> payouts) {
+    const double sum = std::accumulate(payouts.begin(), payouts.end(), 0.0);
+    for (double& payout : payouts)
+        payout /= sum;
+    return payouts;
+}
+
+// Up to 12 seats, some empty, busts (equal stacks) common; 1 to 12 paid places;
+// now all players, now a random few of them in random order.
+TEST(BubbleMatrix, AgreesWithTheDefinitionOnRandomTables) {
+    std::mt19937_64 rng(1601);
+    for (int t = 0; t < 100; ++t) {
+        std::vector<int> chips(2 + rng() % 11);
+        const int most = t % 3 == 0 ? 5 : 100000;
+        for (int& count : chips)
+            count = rng() % 4 == 0 ? 0 : static_cast<int>(1 + rng() % most);
+        // Falling payouts: with equal ones a player may have nothing to gain, and the ratio
+        // would compare rounding errors.
+        std::vector<double> payouts(1 + rng() % 12);
+        double payout = 0;
+        for (auto it = payouts.rbegin(); it != payouts.rend(); ++it)
+            *it = payout += static_cast<double>(1 + rng() % 100);
+        const std::vector<double> shares = Shares(payouts);
+        std::vector<std::size_t> seats = Holders(chips);
+        std::shuffle(seats.begin(), seats.end(), rng);
+        if (t % 2)
+            seats.resize(seats.size() / 2 + rng() % (seats.size() / 2 + 1));
+
+        const BubbleMatrix got = ComputeBubbleMatrix(chips, shares, seats);
+        const std::vector<double> want = ReferenceBubbleFactors(chips, shares, seats, WholeTable);
+        ASSERT_EQ(got.seats, seats);
+        for (std::size_t k = 0; k < want.size(); ++k) {
+            if (std::isnan(want[k])) {
+                EXPECT_TRUE(std::isnan(got.factor[k]) && std::isnan(got.premium[k]));
+                continue;
+            }
+            ASSERT_NEAR(got.factor[k], want[k], 1e-9 * std::abs(want[k]))
+                << "table " << t << " cell " << k;
+        }
+    }
+}
+
+// Two players: equity is linear in chips, so a chip won is worth a chip lost. Only first place
+// paid: the same, and exactly so. Three equal stacks, two paid equally: busting the third
+// player locks in 1/2, busting oneself leaves 0, against 1/3 now: BF (1/3) / (1/6) = 2.
+// The dialog's example 50/30/20: 50 against 20 wins to 70/30 (0.44, the 20 out in third),
+// loses to 30/30/40 (113/350), against 43/112 now: BF 1197/1099.
+TEST(BubbleMatrix, WorkedCases) {
+    const struct {
+        std::vector<int> chips;
+        std::vector<double> payouts;
+        std::size_t row, column;
+        double factor, premium, tolerance;
+    } cases[] = {
+        {{300, 100}, {50, 30, 20}, 0, 1, 1.0, 0.0, 1e-12},
+        {{0, 70, 0, 70}, {7, 3}, 3, 1, 1.0, 0.0, 1e-12},
+        {{5, 20, 1, 40}, {1}, 2, 3, 1.0, 0.0, 0.0},
+        {{9, 0, 2147483647}, {1, 0, 0}, 2, 0, 1.0, 0.0, 0.0},
+        {{10, 10, 10}, {1, 1}, 0, 2, 2.0, 1.0 / 6, 1e-12},
+        {{50, 30, 20}, {50, 30, 20}, 0, 2, 1197.0 / 1099, 1197.0 / 2296 - 0.5, 1e-12},
+    };
+    for (const auto& c : cases) {
+        const BubbleMatrix m = ComputeBubbleMatrix(c.chips, Shares(c.payouts), Holders(c.chips));
+        const std::size_t size = m.seats.size();
+        const auto at = [&](std::size_t seat) {
+            return static_cast<std::size_t>(std::find(m.seats.begin(), m.seats.end(), seat) -
+                                            m.seats.begin());
+        };
+        const std::size_t cell = at(c.row) * size + at(c.column);
+        EXPECT_NEAR(m.factor[cell], c.factor, c.tolerance) << c.chips[0] << " seat " << c.row;
+        EXPECT_NEAR(m.premium[cell], c.premium, c.tolerance) << c.chips[0] << " seat " << c.row;
+        EXPECT_TRUE(std::isnan(m.factor[at(c.row) * size + at(c.row)]));
+    }
+}
+
+TEST(BubbleMatrix, RefusesSeatsWithoutChipsAndNegativeCounts) {
+    const std::vector<int> chips = {10, 0, 5}, negative = {10, -1, 5};
+    for (const std::vector<std::size_t>& seats :
+         {std::vector<std::size_t>{0, 1}, std::vector<std::size_t>{3}})
+        EXPECT_THROW(ComputeBubbleMatrix(chips, Shares({1, 1}), seats), std::invalid_argument);
+    EXPECT_THROW(ComputeBubbleMatrix(negative, Shares({1, 1}), std::vector<std::size_t>{0, 2}),
+                 std::invalid_argument);
+}
+
+} // namespace

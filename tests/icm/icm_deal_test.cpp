@@ -1,0 +1,140 @@
+// Deals in whole cents: reading amounts as cents, sharing cents out, the three columns.
+#include "icm_deal.h"
+#include "icm_exact.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <random>
+#include <vector>
+
+namespace {
+
+TEST(WholeCents, TakesAmountsWithAtMostTwoDecimals) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double amount;
+        std::optional<Cents> cents;
+    } cases[] = {
+        {1234.56, 123456},
+        {0.29, 29},
+        {1e9, 100'000'000'000},
+        {0, 0},
+        {-0.0, 0},
+        {9999999999999.99, ICM_MAX_CENTS},
+        {1234.567, {}},
+        {0.001, {}},
+        {-0.01, {}},
+        {1e13, {}},
+        {nan, {}},
+        {std::numeric_limits<double>::infinity(), {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WholeCents(c.amount), c.cents) << c.amount;
+}
+
+// Floors first, then the largest remainders, ties to the lower index; more cents than takers
+// go round again, too few are taken back from the smallest remainders.
+TEST(ShareCents, LargestRemaindersTiesToTheLowerSeat) {
+    const struct {
+        std::vector<double> amounts;
+        std::vector<std::size_t> takers;
+        Cents total;
+        std::vector<Cents> want;
+    } cases[] = {
+        {{1.5, 1.5, 1.0}, {0, 1, 2}, 4, {2, 1, 1}},
+        {{0.2, 3.7, 0.0, 1.1}, {0, 1, 3}, 5, {0, 4, 0, 1}},
+        {{0.9, 0.9}, {0, 1}, 3, {2, 1}},
+        {{1.1, 1.2}, {0, 1}, 1, {0, 1}},
+        {{}, {}, 7, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShareCents(c.amounts, c.takers, c.total), c.want) << c.total;
+}
+
+// The dialog's example with a pool of 1000: ICM 383.93 / 327.50 / 288.57; chip chop with place
+// 3 paying 200: 200 + share of 400; 100 set aside: the ICM deal less 50, 30 and 20. Two
+// players with three places paid: place 3 is paid out already, 800 remains in play.
+TEST(IcmDeal, WorkedCases) {
+    const struct {
+        std::vector<int> chips;
+        std::vector<double> shares;
+        Cents pool;
+        std::optional<Cents> aside;
+        Cents dealt;
+        std::vector<Cents> icm, chop, guaranteed;
+    } cases[] = {
+        {{50, 30, 20},
+         {0.5, 0.3, 0.2},
+         100000,
+         10000,
+         100000,
+         {38393, 32750, 28857},
+         {40000, 32000, 28000},
+         {33393, 29750, 26857}},
+        {{3, 0, 1}, {0.5, 0.3, 0.2}, 100000, {}, 80000, {45000, 0, 35000}, {45000, 0, 35000}, {}},
+    };
+    for (const auto& c : cases) {
+        const IcmDeal deal = ComputeIcmDeal(c.chips, ComputeICMEquities(c.chips, c.shares),
+                                            c.shares, c.pool, c.aside);
+        EXPECT_EQ(deal.dealt, c.dealt);
+        EXPECT_EQ(deal.icm, c.icm);
+        EXPECT_EQ(deal.chipChop, c.chop);
+        EXPECT_EQ(deal.guaranteed, c.guaranteed);
+    }
+}
+
+// Every column sums exactly to what is dealt and lies within a cent of its real amount; the
+// guaranteed column is the ICM deal of the payouts with the set-aside taken from first place.
+TEST(IcmDeal, ColumnsSumExactlyOnRandomFields) {
+    std::mt19937_64 rng(1602);
+    for (int t = 0; t < 60; ++t) {
+        std::vector<int> chips(1 + rng() % 16);
+        for (int& count : chips)
+            count = rng() % 5 == 0 ? 0 : static_cast<int>(1 + rng() % 1000000);
+        std::vector<double> payouts(1 + rng() % 8);
+        for (double& payout : payouts)
+            payout = static_cast<double>(rng() % 1000);
+        payouts[0] += 1;
+        const double sum = std::accumulate(payouts.begin(), payouts.end(), 0.0);
+        std::vector<double> shares;
+        for (double payout : payouts)
+            shares.push_back(payout / sum);
+        const Cents pool = static_cast<Cents>(1 + rng() % 10'000'000'000);
+        const std::vector<double> equity = ComputeICMEquities(chips, shares);
+        const bool nobody = std::count(chips.begin(), chips.end(), 0) == std::ssize(chips);
+        const Cents aside =
+            nobody ? 0 : static_cast<Cents>(rng() % (FirstPlaceCents(shares, pool) + 1));
+        const IcmDeal deal = ComputeIcmDeal(chips, equity, shares, pool, aside);
+
+        std::vector<double> reduced(payouts);
+        reduced[0] -= static_cast<double>(aside) / static_cast<double>(pool) * sum;
+        const double rest = std::accumulate(reduced.begin(), reduced.end(), 0.0);
+        for (double& payout : reduced)
+            payout /= rest;
+        const std::vector<double> kept = ComputeICMEquities(chips, reduced);
+        for (std::size_t i = 0; i < chips.size(); ++i) {
+            EXPECT_NEAR(static_cast<double>(deal.icm[i]), equity[i] * pool, 1.0) << t;
+            EXPECT_NEAR(static_cast<double>(deal.guaranteed[i]),
+                        kept[i] * static_cast<double>(pool - aside), 1.0)
+                << t;
+            if (chips[i] == 0) {
+                EXPECT_EQ(deal.icm[i] | deal.chipChop[i] | deal.guaranteed[i], 0);
+            }
+        }
+        EXPECT_EQ(std::accumulate(deal.icm.begin(), deal.icm.end(), Cents{0}), deal.dealt);
+        EXPECT_EQ(std::accumulate(deal.chipChop.begin(), deal.chipChop.end(), Cents{0}),
+                  deal.dealt);
+        EXPECT_EQ(std::accumulate(deal.guaranteed.begin(), deal.guaranteed.end(), Cents{0}),
+                  deal.dealt - aside);
+        const auto empty = static_cast<std::size_t>(std::count(chips.begin(), chips.end(), 0));
+        if (empty + payouts.size() <= chips.size()) {
+            EXPECT_EQ(deal.dealt, pool);
+        }
+    }
+}
+
+} // namespace
