@@ -1,0 +1,238 @@
+// The field engine: against the whole-table engine, against a long-double integral of its own,
+// the laws of a probability table, closed forms at the extremes, and changes of two stacks.
+#include "icm_exact.h"
+#include "icm_field.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+using Vector = std::vector<double>;
+
+// Within 1e-10 relative or 1e-15 of the pool, the engine's promise (or closer when asked).
+void ExpectClose(const Vector& got, const Vector& want, double relative = 1e-10) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i)
+        EXPECT_NEAR(got[i], want[i], std::max(relative * std::abs(want[i]), 1e-15))
+            << "seat " << i + 1;
+}
+
+Vector Payouts(int places, double falloff) { // shares falling as 1 / m^falloff
+    Vector shares(places);
+    for (int m = 0; m < places; ++m)
+        shares[m] = 1 / std::pow(m + 1.0, falloff);
+    const double sum = std::accumulate(shares.begin(), shares.end(), 0.0);
+    for (double& share : shares)
+        share /= sum;
+    return shares;
+}
+
+// Stacks spread log-uniformly over `ratio`, from `smallest` up.
+std::vector<int> Stacks(int players, double ratio, std::uint64_t seed, double smallest = 100) {
+    std::mt19937_64 rng(seed);
+    std::vector<int> chips(players);
+    for (int& count : chips)
+        count = static_cast<int>(smallest * std::pow(ratio, std::ldexp(double(rng() >> 11), -53)));
+    return chips;
+}
+
+// A long-double integral in t of another build: Gauss-Legendre on intervals growing by 8 %,
+// and each player's leave-one-out functional as prefix products of the players before it met
+// by the payouts pushed back through the players after it (u_j[l] = sum_m w[l + m] suffix_j[m]).
+Vector ReferenceEquities(const std::vector<int>& chips, const Vector& shares) {
+    constexpr int kPoints = 20;
+    long double node[kPoints], weight[kPoints];
+    for (int i = 0; i < kPoints; ++i) { // Legendre roots by Newton from Tricomi's guess
+        long double x = std::cos(3.14159265358979323846L * (i + 0.75L) / (kPoints + 0.5L)), d = 0;
+        for (int it = 0; it < 100; ++it) {
+            long double p0 = 1, p1 = x;
+            for (int j = 2; j <= kPoints; ++j) {
+                const long double p2 = ((2 * j - 1) * x * p1 - (j - 1) * p0) / j;
+                p0 = p1;
+                p1 = p2;
+            }
+            d = kPoints * (x * p1 - p0) / (x * x - 1);
+            x -= p1 / d;
+        }
+        node[i] = x;
+        weight[i] = 2 / ((1 - x * x) * d * d);
+    }
+    const int n = static_cast<int>(chips.size()), k = static_cast<int>(shares.size());
+    const long double total = std::accumulate(chips.begin(), chips.end(), 0.0L);
+    std::vector<long double> s(n), a(n), b(n), prefix(k), u((n + 1) * (k + 1));
+    for (int i = 0; i < n; ++i)
+        s[i] = chips[i] / total;
+    const long double smallest = *std::min_element(s.begin(), s.end());
+    Vector equity(n);
+    std::vector<long double> sum(n, 0.0L);
+    for (long double lo = 0, hi = 0.05L; smallest * lo < 50; lo = hi, hi *= 1.08L) {
+        long double most = 0;
+        for (int g = 0; g < kPoints; ++g) {
+            const long double t = (hi + lo) / 2 + (hi - lo) / 2 * node[g];
+            for (int j = 0; j < n; ++j) {
+                a[j] = std::exp(-s[j] * t);
+                b[j] = -std::expm1(-s[j] * t);
+            }
+            std::fill(u.begin() + n * (k + 1), u.end(), 0.0L);
+            std::copy(shares.begin(), shares.end(), u.begin() + n * (k + 1));
+            for (int j = n - 1; j >= 0; --j)
+                for (int l = 0; l < k; ++l)
+                    u[j * (k + 1) + l] =
+                        a[j] * u[(j + 1) * (k + 1) + l] + b[j] * u[(j + 1) * (k + 1) + l + 1];
+            std::fill(prefix.begin(), prefix.end(), 0.0L);
+            prefix[0] = 1;
+            for (int i = 0; i < n; ++i) {
+                long double g_i = 0;
+                for (int l = 0; l < k; ++l)
+                    g_i += prefix[l] * u[(i + 1) * (k + 1) + l];
+                most = std::max(most, g_i);
+                sum[i] += (hi - lo) / 2 * weight[g] * s[i] * a[i] * g_i;
+                for (int l = k - 1; l >= 0; --l)
+                    prefix[l] = a[i] * prefix[l] + (l > 0 ? b[i] * prefix[l - 1] : 0);
+            }
+        }
+        if (most < 1e-24L && hi > 1)
+            break;
+    }
+    for (int i = 0; i < n; ++i)
+        equity[i] = static_cast<double>(sum[i]);
+    return equity;
+}
+
+// Tables the whole-table engine can take: up to 20 players, stacks up to 1e6 apart.
+TEST(IcmField, AgreesWithTheWholeTableEngine) {
+    std::mt19937_64 rng(13);
+    for (int t = 0; t < 60; ++t) {
+        const int players = 1 + static_cast<int>(rng() % (t < 50 ? 12 : 20));
+        std::vector<int> chips(players);
+        const int range = t % 3 == 0 ? 1000000 : t % 3 == 1 ? 1000 : 5;
+        for (int& count : chips)
+            count = rng() % 6 == 0 ? 0 : 1 + static_cast<int>(rng() % range);
+        const int places = 1 + static_cast<int>(rng() % players);
+        const Vector shares = Payouts(places, 0.5 * static_cast<double>(rng() % 4));
+        SCOPED_TRACE(testing::Message() << "table " << t);
+        ExpectClose(ComputeFieldEquities(chips, shares), ComputeICMEquities(chips, shares), 1e-12);
+        const Vector table = ComputeFieldPlaceTable(chips, places);
+        const Vector want = ComputeICMPlaceTable(chips, places);
+        for (std::size_t e = 0; e < table.size(); ++e)
+            ASSERT_NEAR(table[e], want[e], 1e-12) << "seat " << e / places + 1;
+    }
+}
+
+// Each place goes to exactly one player; each player takes one place when all are paid.
+TEST(IcmField, PlaceTablesAreProbabilityTables) {
+    for (const auto& [players, places] : {std::pair{200, 40}, {60, 60}, {150, 200}}) {
+        const std::vector<int> chips = Stacks(players, 1000, players);
+        const Vector table = ComputeFieldPlaceTable(chips, places);
+        Vector rows(players), columns(places);
+        for (int e = 0; e < players * places; ++e) {
+            rows[e / places] += table[e];
+            columns[e % places] += table[e];
+        }
+        for (int j = 0; j < places; ++j)
+            EXPECT_NEAR(columns[j], j < players ? 1.0 : 0.0, 1e-12) << "place " << j + 1;
+        const Vector equity = ComputeFieldEquities(chips, Vector(places, 1.0));
+        ExpectClose(equity, rows); // with every share 1, the equity is the chance to be paid
+        if (places >= players)
+            ExpectClose(rows, Vector(players, 1.0));
+    }
+}
+
+TEST(IcmField, AgreesWithALongDoubleIntegral) {
+    for (const auto& [players, places, ratio] :
+         {std::tuple{120, 18, 1e3}, {250, 40, 100.0}, {100, 100, 1e4}, {300, 4, 1e6}}) {
+        const std::vector<int> chips = Stacks(players, ratio, places, 10);
+        const Vector shares = Payouts(places, 1.1);
+        SCOPED_TRACE(testing::Message() << players << " players, " << places << " paid");
+        ExpectClose(ComputeFieldEquities(chips, shares), ReferenceEquities(chips, shares));
+    }
+}
+
+// One odd stack among equal ones: player x takes place m+1 when m of the r = n-1 others go
+// first, each step choosing one of the r' left with chance r' c / (x + r' c).
+Vector OddStackPlaces(int others, double c, double x, int places) {
+    Vector place(places);
+    double before = 1;
+    for (int m = 0; m < places && m <= others; ++m) {
+        const double left = others - m;
+        place[m] = before * x / (x + left * c);
+        before *= left * c / (x + left * c);
+    }
+    return place;
+}
+
+TEST(IcmField, ExtremeStacksAgreeWithClosedForms) {
+    const Vector shares = Payouts(60, 1.1);
+    for (const int odd : {1000000, 1, 30000}) {
+        std::vector<int> chips(10000, 3000);
+        chips[4321] = odd;
+        const Vector places = OddStackPlaces(9999, 3000, odd, 60);
+        const double want = std::inner_product(places.begin(), places.end(), shares.begin(), 0.0);
+        const Vector equity = ComputeFieldEquities(chips, shares);
+        SCOPED_TRACE(testing::Message() << "odd stack " << odd);
+        EXPECT_NEAR(equity[4321], want, std::max(1e-10 * want, 1e-15));
+        EXPECT_NEAR(equity[0], (1 - want) / 9999, std::max(1e-10 * equity[0], 1e-15));
+    }
+    const std::vector<int> equal(500, 77);
+    ExpectClose(ComputeFieldEquities(equal, shares), Vector(500, 1.0 / 500), 1e-12);
+    const std::vector<int> chips = Stacks(5000, 1e6, 5, 1);
+    const double total = std::accumulate(chips.begin(), chips.end(), 0.0);
+    Vector share(chips.size());
+    for (std::size_t i = 0; i < chips.size(); ++i)
+        share[i] = 0.75 * chips[i] / total; // one paid place: the chance to win it
+    ExpectClose(ComputeFieldEquities(chips, Vector{0.75}), share, 1e-12);
+}
+
+TEST(IcmField, EmptySeatsTakeNoPlaceAndNegativeCountsAreRefused) {
+    const std::vector<int> packed = Stacks(40, 50, 9);
+    std::vector<int> spread;
+    for (int count : packed)
+        spread.insert(spread.end(), {0, count});
+    const Vector shares = Payouts(50, 1.0); // more places than players: the rest pay nobody
+    const Vector a = ComputeFieldEquities(packed, shares), b = ComputeFieldEquities(spread, shares);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(b[2 * i], 0.0);
+        EXPECT_EQ(b[2 * i + 1], a[i]);
+    }
+    EXPECT_NEAR(std::accumulate(a.begin(), a.end(), 0.0),
+                std::accumulate(shares.begin(), shares.begin() + 40, 0.0), 1e-12);
+    EXPECT_EQ(ComputeFieldEquities(std::vector<int>(5, 0), shares), Vector(5, 0.0));
+    spread[7] = -3;
+    EXPECT_THROW(
+        try { ComputeFieldEquities(spread, shares); } catch (const std::invalid_argument& e) {
+            EXPECT_STREQ(e.what(), "ICM: seat 8 has a negative chip count");
+            throw;
+        },
+        std::invalid_argument);
+    EXPECT_THROW(ComputeFieldPlaceTable(spread, 3), std::invalid_argument);
+}
+
+// An all-in between two players, won, lost or busting one of them, against a fresh field.
+TEST(IcmField, EquityAfterChangeAgreesWithAFreshField) {
+    const std::vector<int> chips = Stacks(400, 100, 21);
+    const Vector shares = Payouts(60, 1.1);
+    const CFieldICM field(chips, shares);
+    for (const auto& [i, j] : {std::pair{3, 250}, {17, 18}, {399, 0}}) {
+        const int ci = chips[i], cj = chips[j], bet = std::min(ci, cj);
+        for (const auto& [ni, nj] :
+             {std::pair{ci + bet, cj - bet}, {ci - bet, cj + bet}, {ci + cj / 3, cj}, {ci, 0}}) {
+            std::vector<int> changed = chips;
+            changed[i] = ni;
+            changed[j] = nj;
+            const Vector after = nj == 0 ? Payouts(59, 1.1) : shares;
+            const double want = ComputeFieldEquities(changed, after)[i];
+            EXPECT_NEAR(field.EquityAfterChange(i, ni, j, nj, after), want,
+                        std::max(1e-10 * want, 1e-15))
+                << "seats " << i << ", " << j << " to " << ni << ", " << nj;
+        }
+    }
+}
+
+} // namespace
