@@ -1,94 +1,193 @@
 #include "arguments.h"
 
-#include "icm_exact.h"
 #include "numbers.h"
 #include "usage_error.h"
 
-#include <CLI/CLI.hpp>
-
+#include <array>
 #include <string_view>
 
 namespace {
 
-struct RawOptions {
-    std::string chips;
-    std::string payouts;
-    std::string pool = "1000";
-    bool json = false;
-    bool places = false;
+enum Option { kChips, kPayouts, kPool, kInput, kJson, kPlaces, kHelp, kOptionCount };
+
+struct OptionSpec {
+    std::string_view name;
+    std::string_view value; // its placeholder in the help; empty for a flag
+    std::string_view help;
 };
 
-void Declare(CLI::App& app, RawOptions& raw) {
-    app.add_option("--chips", raw.chips,
-                   "Chip counts of seats 1 to 24, comma-separated (missing seats are empty)")
-        ->required()
-        ->type_name("LIST");
-    app.add_option("--payouts", raw.payouts,
-                   "Payouts of places 1 to 24 as percentages or any ratio, comma-separated")
-        ->required()
-        ->type_name("LIST");
-    app.add_option("--pool", raw.pool, "Prize pool (default 1000)")->type_name("X");
-    app.add_flag("--json", raw.json, "Print the result as JSON");
-    app.add_flag("--places", raw.places, "Add each player's chance of each paid place");
+constexpr OptionSpec kOptions[kOptionCount] = {
+    {"--chips", "LIST", "Chip counts of seats 1, 2, ..., comma-separated (0: an empty seat)"},
+    {"--payouts", "LIST", "Payouts of places 1, 2, ..., as percentages or any ratio"},
+    {"--pool", "X", "Prize pool (default 1000)"},
+    {"--input", "FILE",
+     "The table as JSON, {\"chips\": [...], \"payouts\": [...], \"pool\": X}; - reads "
+     "standard input"},
+    {"--json", "", "Print the result as JSON"},
+    {"--places", "", "Add each player's chance of each paid place"},
+    {"--help", "", "Print this help (also -h)"},
+};
+
+// The kinds of fault of a command line, in the order they are reported.
+enum Fault { kUnknown, kStray, kFlagValue, kRepeated, kConflict, kMissing, kFaultCount };
+
+struct Scan {
+    std::array<std::optional<UsageError>, kFaultCount> faults;
+    std::array<int, kOptionCount> position{}; // argv index of each option's first use, 0: none
+    std::array<std::string_view, kOptionCount> value;
+    bool help = false;
+
+    void Note(Fault fault, UsageError error) {
+        if (!faults[fault])
+            faults[fault] = std::move(error);
+    }
+};
+
+int Find(std::string_view name) {
+    for (int o = 0; o < kOptionCount; ++o)
+        if (kOptions[o].name == name)
+            return o;
+    return -1;
 }
 
-// CLI11 reads "--json=false" (or "=0", "=-1") as the flag turned off; a value on a flag is
-// more likely a mistake than a wish, so none is taken.
-void RefuseFlagValues(int argc, const char* const argv[]) {
+// An option takes the next argument as its value unless that one is itself an option, so
+// that a value left out is named as such; a negative number is a value.
+bool IsOptionLike(std::string_view arg) {
+    return arg.starts_with("--") || arg == "-h";
+}
+
+// An argument that no option takes: a dash and a letter make it an option of the wrong
+// name, anything else (a negative number among them) a stray value.
+void NoteUnexpected(Scan& scan, std::string_view arg) {
+    if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.')
+        scan.Note(kUnknown, UsageError(Refusal::UnknownOption, {arg}));
+    else
+        scan.Note(kStray, UsageError(Refusal::UnexpectedArgument, {arg}));
+}
+
+void NoteValue(Scan& scan, int o, std::string_view value) {
+    const std::string_view name = kOptions[o].name;
+    if (o == kInput ? value.empty() : IsBlank(value))
+        scan.Note(kStray, UsageError(o == kChips || o == kPayouts ? Refusal::EmptyList
+                                                                  : Refusal::EmptyValue,
+                                     {name}));
+    scan.value[o] = value;
+}
+
+void NoteUse(Scan& scan, int o, int index) {
+    if (scan.position[o] != 0)
+        scan.Note(kRepeated, UsageError(Refusal::Repeated, {kOptions[o].name}));
+    else
+        scan.position[o] = index;
+}
+
+Scan ScanArguments(int argc, const char* const argv[]) {
+    Scan scan;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--")
-            return;
-        for (const std::string_view flag : {"--json", "--places", "--help"})
-            if (arg.starts_with(flag) && arg.size() > flag.size() && arg[flag.size()] == '=')
-                throw UsageError(std::string(flag) + " takes no value: " + Quoted(arg));
+        if (optionsEnded || !arg.starts_with("--") || arg == "--") {
+            if (!optionsEnded && arg == "--")
+                optionsEnded = true;
+            else if (!optionsEnded && arg == "-h")
+                scan.help = true;
+            else
+                NoteUnexpected(scan, arg);
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const int o = Find(arg.substr(0, equals));
+        if (o < 0) {
+            scan.Note(kUnknown, UsageError(Refusal::UnknownOption, {arg}));
+            continue;
+        }
+        const std::string_view name = kOptions[o].name;
+        if (kOptions[o].value.empty()) {
+            if (equals != std::string_view::npos)
+                scan.Note(kFlagValue, UsageError(Refusal::FlagValue, {name, arg}));
+            else if (o == kHelp)
+                scan.help = true;
+            else
+                NoteUse(scan, o, i);
+            continue;
+        }
+        NoteUse(scan, o, i);
+        if (equals != std::string_view::npos)
+            NoteValue(scan, o, arg.substr(equals + 1));
+        else if (i + 1 < argc && !IsOptionLike(argv[i + 1]))
+            NoteValue(scan, o, argv[++i]);
+        else
+            scan.Note(kStray, UsageError(Refusal::MissingValue, {name}));
+    }
+    return scan;
+}
+
+// A table comes either from the command line or from a file, and a command-line table
+// needs both lists.
+void CheckCombination(Scan& scan) {
+    const auto given = [&](int o) { return scan.position[o] != 0; };
+    if (given(kInput)) {
+        int first = -1;
+        for (int o : {kChips, kPayouts, kPool})
+            if (given(o) && (first < 0 || scan.position[o] < scan.position[first]))
+                first = o;
+        if (first >= 0)
+            scan.Note(kConflict, UsageError(Refusal::Conflict, {kOptions[first].name}));
+    } else if (!given(kChips) && !given(kPayouts)) {
+        scan.Note(kMissing, UsageError(Refusal::NoTable));
+    } else if (!given(kChips) || !given(kPayouts)) {
+        const int missing = given(kChips) ? kPayouts : kChips;
+        scan.Note(kMissing,
+                  UsageError(Refusal::Requires,
+                             {kOptions[missing].name, kOptions[kChips + kPayouts - missing].name}));
     }
 }
 
-// An argument that no option took: a dash and a letter make it an option of the wrong name,
-// anything else (a negative number among them) a stray value.
-UsageError Unexpected(std::string_view arg) {
-    const bool option =
-        arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
-    return UsageError((option ? "unknown option " : "unexpected argument ") + Quoted(arg));
+std::string HelpText() {
+    std::string text = "ICM equity of tournament players over the paid places.\n"
+                       "Usage: tallyvane-icm --chips LIST --payouts LIST [--pool X] [--json] "
+                       "[--places]\n"
+                       "       tallyvane-icm --input FILE [--json] [--places]\n\nOptions:\n";
+    for (const OptionSpec& option : kOptions) {
+        std::string usage = std::string(option.name);
+        if (!option.value.empty())
+            usage += " " + std::string(option.value);
+        usage.resize(std::max<std::size_t>(usage.size(), 16), ' ');
+        text += "  " + usage + "  " + std::string(option.help) + "\n";
+    }
+    return text;
 }
 
-Arguments Convert(const RawOptions& raw) {
+Arguments Convert(const Scan& scan) {
     Arguments args;
-    for (std::string_view count : SplitList("--chips", raw.chips, ICM_MAX_PLAYERS, "counts"))
+    for (std::string_view count : SplitList("--chips", scan.value[kChips]))
         args.chips.push_back(ParseInteger("--chips", count));
-    for (std::string_view payout : SplitList("--payouts", raw.payouts, ICM_MAX_PLACES, "payouts"))
+    for (std::string_view payout : SplitList("--payouts", scan.value[kPayouts]))
         args.payouts.push_back(ParseNumber("--payouts", payout));
-    args.pool = ParseNumber("--pool", raw.pool);
-    args.json = raw.json;
-    args.places = raw.places;
+    if (scan.position[kPool] != 0)
+        args.pool = ParseNumber("--pool", scan.value[kPool]);
     return args;
 }
 
 } // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const argv[]) {
-    CLI::App app{"ICM equity of up to 24 tournament players over up to 24 paid places.",
-                 "tallyvane-icm"};
-    RawOptions raw;
-    Declare(app, raw);
-    CommandLine result;
-    RefuseFlagValues(argc, argv);
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp&) {
-        result.helpRequested = true;
-        result.helpText = app.help();
-        return result;
-    } catch (const CLI::ParseError& e) {
-        // CLI11 looks for missing options before unknown ones, so a misspelt option would be
-        // reported as the one it was meant to be: name the argument it could not take first.
-        // Its list of those holds the "--" that ends the options too.
-        for (const std::string& extra : app.remaining())
-            if (extra != "--")
-                throw Unexpected(extra);
-        throw UsageError(Escaped(e.what()));
+    Scan scan = ScanArguments(argc, argv);
+    CommandLine line;
+    if (scan.help) {
+        line.helpRequested = true;
+        line.helpText = HelpText();
+        return line;
     }
-    result.arguments = Convert(raw);
-    return result;
+    CheckCombination(scan);
+    for (const std::optional<UsageError>& fault : scan.faults)
+        if (fault)
+            throw *fault;
+    if (scan.position[kInput] != 0)
+        line.input = std::string(scan.value[kInput]);
+    else
+        line.arguments = Convert(scan);
+    line.arguments.json = scan.position[kJson] != 0;
+    line.arguments.places = scan.position[kPlaces] != 0;
+    return line;
 }

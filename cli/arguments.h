@@ -1,9 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
-// What the command line asks for: the counts and payouts as given (at most 24 of each).
+// What the command line asks for: the counts and payouts as given.
 struct Arguments {
     std::vector<int> chips;
     std::vector<double> payouts;
@@ -15,8 +16,13 @@ struct Arguments {
 struct CommandLine {
     bool helpRequested = false;
     std::string helpText;
+    // The table comes from --chips, --payouts and --pool, or, when `input` names a file ("-"
+    // for standard input), from that file; then only the flags of `arguments` are set.
     Arguments arguments;
+    std::optional<std::string> input;
 };
 
-// Reads argv strictly; throws UsageError for anything it cannot read.
+// Reads argv strictly; throws UsageError for anything it cannot read, naming the first fault
+// of the first kind in this order: unknown options, stray and empty arguments, values on
+// flags, repeated options, conflicting options, missing options; then the values themselves.
 CommandLine ParseCommandLine(int argc, const char* const argv[]);

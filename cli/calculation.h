@@ -2,6 +2,8 @@
 
 #include "arguments.h"
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,8 +18,24 @@ struct Calculation {
     std::vector<double> places;
 };
 
-// Normalises the payouts to shares of their sum and runs the engine: the dialog's engine for
-// tables of ten seats and five places, which gives the dialog's bits, the whole-table engine
-// for larger ones. A payout sum of 0 gives not-a-number shares, and with them not-a-number
-// equities, as in the dialog.
+// The engines, from the most exact to the one without a size limit.
+enum class Engine {
+    Dialog,     // ten seats and five places: the dialog's own bits
+    WholeTable, // up to 24 players, by dynamic programming over sets of players
+    Field,      // any field, by integrating the race of the players' clocks
+};
+
+// Players (seats with a non-zero count) up to which the whole-table engine is faster than
+// the field engine: its time doubles with every player.
+constexpr int kWholeTablePlayers = 12;
+
+// The engine for a table of `chips` (as given) and `places` payouts (as given): the dialog's
+// for a table within ten seats and five places; the whole-table engine for a few players, and
+// for negative counts, which only it can take (up to 24 players); the field engine otherwise.
+// Throws UsageError for negative counts among more than 24 players.
+Engine ChooseEngine(std::span<const int> chips, std::size_t places);
+
+// Normalises the payouts to shares of their sum and runs the chosen engine. A payout sum of 0
+// gives not-a-number shares, and with them not-a-number equities, as in the dialog. Throws
+// UsageError when the place probabilities asked for do not fit in memory.
 Calculation Calculate(const Arguments& args);

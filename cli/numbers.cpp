@@ -17,56 +17,49 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-[[noreturn]] void Refuse(std::string_view option, std::string_view text, std::string_view what) {
-    throw UsageError(std::string(option) + ": " + Quoted(text) + " " + std::string(what));
-}
-
 template <typename Number>
-Number Read(std::string_view option, std::string_view text, std::string_view kind) {
+Number Read(std::string_view option, std::string_view text, Refusal kind) {
     const std::string_view body = Trim(text);
     Number value{};
     const char* end = body.data() + body.size();
     const auto [ptr, ec] = std::from_chars(body.data(), end, value);
     if (ec == std::errc::result_out_of_range)
-        Refuse(option, text, "is out of range");
+        throw UsageError(Refusal::OutOfRange, {option, text});
     if (ec != std::errc() || ptr != end || body.empty())
-        Refuse(option, text, kind);
+        throw UsageError(kind, {option, text});
     return value;
 }
 
 } // namespace
 
 int ParseInteger(std::string_view option, std::string_view text) {
-    return Read<int>(option, text, "is not an integer");
+    return Read<int>(option, text, Refusal::NotInteger);
 }
 
 double ParseNumber(std::string_view option, std::string_view text) {
-    const double value = Read<double>(option, text, "is not a number");
+    const double value = Read<double>(option, text, Refusal::NotNumber);
     // "inf" and "nan" read as doubles but mean nothing as money or payouts.
     if (!std::isfinite(value))
-        Refuse(option, text, "is not a finite number");
+        throw UsageError(Refusal::NotFinite, {option, text});
     return value;
 }
 
-std::vector<std::string_view> SplitList(std::string_view option, std::string_view text,
-                                        std::size_t limit, std::string_view noun) {
-    if (Trim(text).empty())
-        throw UsageError(std::string(option) + ": empty list");
+bool IsBlank(std::string_view text) {
+    return Trim(text).empty();
+}
+
+// Linear in the length of the list: each element is a view into `text`.
+std::vector<std::string_view> SplitList(std::string_view option, std::string_view text) {
     std::vector<std::string_view> items;
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = text.find(',', start);
         const std::string_view item = text.substr(start, comma - start);
-        if (Trim(item).empty())
-            Refuse(option, text, "has an empty element");
+        if (IsBlank(item))
+            throw UsageError(Refusal::EmptyElement, {option, std::to_string(items.size() + 1)});
         items.push_back(item);
         if (comma == std::string_view::npos)
-            break;
+            return items;
         start = comma + 1;
     }
-    if (items.size() > limit)
-        throw UsageError(std::string(option) + ": " + std::to_string(items.size()) + " " +
-                         std::string(noun) + " given, at most " + std::to_string(limit) +
-                         " allowed");
-    return items;
 }

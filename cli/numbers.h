@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -10,7 +9,8 @@
 int ParseInteger(std::string_view option, std::string_view text);
 double ParseNumber(std::string_view option, std::string_view text);
 
-// Splits a comma-separated list of at most `limit` elements, none of them empty.
-// `noun` names the elements in the message for too long a list ("counts", "payouts").
-std::vector<std::string_view> SplitList(std::string_view option, std::string_view text,
-                                        std::size_t limit, std::string_view noun);
+// True for a text of blanks (spaces and tabs) only, the empty text among them.
+bool IsBlank(std::string_view text);
+
+// Splits a comma-separated list, refusing an empty element; the list itself is not blank.
+std::vector<std::string_view> SplitList(std::string_view option, std::string_view text);

@@ -5,39 +5,52 @@
 
 namespace {
 
-nlohmann::ordered_json Seat(const Calculation& calc, std::size_t i) {
-    nlohmann::ordered_json seat;
-    seat["seat"] = i + 1;
-    seat["chips"] = calc.chips[i];
-    seat["equity"] = JsonNumber(calc.equity[i]);
-    seat["amount"] = FormatAmount(calc.equity[i], calc.pool);
-    return seat;
+// A list of numbers, ", "-separated as SpacedJson writes it.
+void AppendNumbers(OutputBuffer& buffer, const double* first, std::size_t count) {
+    std::string& text = buffer.Text();
+    text += '[';
+    for (std::size_t j = 0; j < count; ++j) {
+        if (j > 0)
+            text += ", ";
+        AppendJsonNumber(text, first[j]);
+        buffer.Step();
+    }
+    text += ']';
 }
 
-nlohmann::ordered_json Places(const Calculation& calc) {
-    const std::size_t places = calc.shares.size();
-    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-    for (std::size_t i = 0; i < calc.chips.size(); ++i) {
-        nlohmann::ordered_json row = nlohmann::ordered_json::array();
-        for (std::size_t j = 0; j < places; ++j)
-            row.push_back(JsonNumber(calc.places[i * places + j]));
-        rows.push_back(row);
-    }
-    return rows;
+void AppendSeat(std::string& text, const Calculation& calc, std::size_t i) {
+    text += "{\"seat\": " + std::to_string(i + 1) +
+            ", \"chips\": " + std::to_string(calc.chips[i]) + ", \"equity\": ";
+    AppendJsonNumber(text, calc.equity[i]);
+    text += ", \"amount\": \"" + FormatAmount(calc.equity[i], calc.pool) + "\"}";
 }
 
 } // namespace
 
-std::string FormatJson(const Calculation& calc) {
-    nlohmann::ordered_json doc;
-    doc["pool"] = JsonNumber(calc.pool);
-    doc["shares"] = nlohmann::ordered_json::array();
-    for (double share : calc.shares)
-        doc["shares"].push_back(JsonNumber(share));
-    doc["players"] = nlohmann::ordered_json::array();
-    for (std::size_t i = 0; i < calc.chips.size(); ++i)
-        doc["players"].push_back(Seat(calc, i));
-    if (!calc.places.empty())
-        doc["places"] = Places(calc);
-    return SpacedJson(doc) + "\n";
+void WriteJson(const Calculation& calc, std::ostream& out) {
+    OutputBuffer buffer(out);
+    std::string& text = buffer.Text();
+    text += "{\"pool\": ";
+    AppendJsonNumber(text, calc.pool);
+    text += ", \"shares\": ";
+    AppendNumbers(buffer, calc.shares.data(), calc.shares.size());
+    text += ", \"players\": [";
+    for (std::size_t i = 0; i < calc.chips.size(); ++i) {
+        if (i > 0)
+            text += ", ";
+        AppendSeat(text, calc, i);
+        buffer.Step();
+    }
+    text += ']';
+    if (!calc.places.empty()) {
+        const std::size_t places = calc.shares.size();
+        text += ", \"places\": [";
+        for (std::size_t i = 0; i < calc.chips.size(); ++i) {
+            if (i > 0)
+                text += ", ";
+            AppendNumbers(buffer, calc.places.data() + i * places, places);
+        }
+        text += ']';
+    }
+    text += "}\n";
 }
