@@ -32,6 +32,25 @@ double BustShare(std::span<const int> chips, std::span<const double> shares) {
     return players <= shares.size() ? shares[players - 1] : 0.0;
 }
 
+// The matrix over `seats` with factor(row, column) off the diagonal.
+template <typename Factor>
+BubbleMatrix Filled(std::span<const std::size_t> seats, const Factor& factor) {
+    BubbleMatrix matrix;
+    matrix.seats.assign(seats.begin(), seats.end());
+    const std::size_t m = seats.size();
+    matrix.factor.assign(m * m, kNone);
+    matrix.premium.assign(m * m, kNone);
+    for (std::size_t r = 0; r < m; ++r) {
+        for (std::size_t c = 0; c < m; ++c) {
+            if (seats[r] == seats[c])
+                continue;
+            matrix.factor[r * m + c] = factor(r, c);
+            matrix.premium[r * m + c] = RiskPremium(matrix.factor[r * m + c]);
+        }
+    }
+    return matrix;
+}
+
 } // namespace
 
 double RiskPremium(double bubbleFactor) {
@@ -41,28 +60,22 @@ double RiskPremium(double bubbleFactor) {
 BubbleMatrix ComputeBubbleMatrix(std::span<const int> chips, std::span<const double> shares,
                                  std::span<const std::size_t> seats) {
     CheckSeats(chips, seats);
-    BubbleMatrix matrix;
-    matrix.seats.assign(seats.begin(), seats.end());
-    const std::size_t m = seats.size();
-    matrix.factor.assign(m * m, kNone);
-    matrix.premium.assign(m * m, kNone);
-    const auto set = [&](std::size_t row, std::size_t column, double factor) {
-        matrix.factor[row * m + column] = factor;
-        matrix.premium[row * m + column] = RiskPremium(factor);
-    };
-    if (OnlyFirstPaid(shares)) {
-        for (std::size_t r = 0; r < m; ++r)
-            for (std::size_t c = 0; c < m; ++c)
-                if (seats[r] != seats[c])
-                    set(r, c, 1.0);
-        return matrix;
-    }
+    if (OnlyFirstPaid(shares))
+        return Filled(seats, [](std::size_t, std::size_t) { return 1.0; });
+    return ComputeBubbleMatrix(chips, shares, seats, *MakeIcmPairEngine(chips, shares));
+}
 
-    const std::unique_ptr<IcmPairEngine> engine = MakeIcmPairEngine(chips, shares);
+BubbleMatrix ComputeBubbleMatrix(std::span<const int> chips, std::span<const double> shares,
+                                 std::span<const std::size_t> seats, IcmPairEngine& engine) {
+    CheckSeats(chips, seats);
+    if (OnlyFirstPaid(shares))
+        return Filled(seats, [](std::size_t, std::size_t) { return 1.0; });
+    const std::size_t m = seats.size();
+    std::vector<double> factor(m * m, kNone);
     const double bust = BustShare(chips, shares);
     std::vector<double> now(m);
     for (std::size_t r = 0; r < m; ++r)
-        now[r] = engine->Now(seats[r]);
+        now[r] = engine.Now(seats[r]);
     for (std::size_t r = 0; r < m; ++r) {
         for (std::size_t c = r + 1; c < m; ++c) {
             const std::size_t a = seats[r], b = seats[c];
@@ -70,15 +83,15 @@ BubbleMatrix ComputeBubbleMatrix(std::span<const int> chips, std::span<const dou
                 continue;
             const PairChips ca = chips[a], cb = chips[b], e = std::min(ca, cb);
             // a wins: b may bust; b wins: a may bust.
-            auto [aWins, bLoses] = engine->After(a, ca + e, b, cb - e);
-            auto [aLoses, bWins] = engine->After(a, ca - e, b, cb + e);
+            auto [aWins, bLoses] = engine.After(a, ca + e, b, cb - e);
+            auto [aLoses, bWins] = engine.After(a, ca - e, b, cb + e);
             if (cb == e)
                 bLoses = bust;
             if (ca == e)
                 aLoses = bust;
-            set(r, c, (now[r] - aLoses) / (aWins - now[r]));
-            set(c, r, (now[c] - bLoses) / (bWins - now[c]));
+            factor[r * m + c] = (now[r] - aLoses) / (aWins - now[r]);
+            factor[c * m + r] = (now[c] - bLoses) / (bWins - now[c]);
         }
     }
-    return matrix;
+    return Filled(seats, [&](std::size_t r, std::size_t c) { return factor[r * m + c]; });
 }

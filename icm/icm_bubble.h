@@ -28,9 +28,15 @@ struct BubbleMatrix {
 // positive count, no count negative) for the pool shares of places 1, 2, .... Small tables
 // run on an exact walk over the sets of placed players, larger ones on the field engine.
 // Throws std::invalid_argument for a seat that is out of range or holds no chips, or for a
-// negative count.
+// negative count, std::overflow_error when an all-in would leave a count beyond 32 bits for
+// the field engine.
 BubbleMatrix ComputeBubbleMatrix(std::span<const int> chips, std::span<const double> shares,
                                  std::span<const std::size_t> seats);
+
+// The same on a given engine (icm_pair.h), built for these chips and shares.
+class IcmPairEngine;
+BubbleMatrix ComputeBubbleMatrix(std::span<const int> chips, std::span<const double> shares,
+                                 std::span<const std::size_t> seats, IcmPairEngine& engine);
 
 // BF / (BF + 1) - 1/2: the part of the pot beyond one half that a call needs to break even.
 double RiskPremium(double bubbleFactor);

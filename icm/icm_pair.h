@@ -28,6 +28,12 @@ public:
 std::unique_ptr<IcmPairEngine> MakeSetWalkPairEngine(std::span<const int> chips,
                                                      std::span<const double> shares);
 
+// The field engine's nodes, kept from one integral of the table: each equity after an all-in
+// costs one pass over the nodes. Counts beyond 32 bits after an all-in throw
+// std::overflow_error.
+std::unique_ptr<IcmPairEngine> MakeFieldPairEngine(std::span<const int> chips,
+                                                   std::span<const double> shares);
+
 // The engine that suits the table's size. Counts must not be negative.
 std::unique_ptr<IcmPairEngine> MakeIcmPairEngine(std::span<const int> chips,
                                                  std::span<const double> shares);

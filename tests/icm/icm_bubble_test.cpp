@@ -2,6 +2,7 @@
 #include "icm_bubble.h"
 #include "icm_bubble_reference.h"
 #include "icm_exact.h"
+#include "icm_pair.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,31 @@ TEST(BubbleMatrix, AgreesWithTheDefinitionOnRandomTables) {
             }
             ASSERT_NEAR(got.factor[k], want[k], 1e-9 * std::abs(want[k]))
                 << "table " << t << " cell " << k;
+        }
+    }
+}
+
+// Beyond a dozen players the field engine's nodes serve the matrix. Against the exact walk
+// over sets, with every place paid among them (a player who loses down to a stack below the
+// field's smallest is the hard case there) and with few.
+TEST(BubbleMatrix, FieldEngineAgreesWithTheSetWalk) {
+    std::mt19937_64 rng(1603);
+    for (int t = 0; t < 4; ++t) {
+        std::vector<int> chips(13 + t % 2);
+        for (int& count : chips)
+            count = static_cast<int>(1000 * std::pow(10.0, (rng() % 2001) / 1000.0));
+        std::vector<double> payouts(t < 2 ? chips.size() : 2 + rng() % 5);
+        for (std::size_t m = 0; m < payouts.size(); ++m)
+            payouts[m] = 1 / std::pow(m + 1.0, 1.1);
+        const std::vector<double> shares = Shares(payouts);
+        const std::vector<std::size_t> seats = Holders(chips);
+        const BubbleMatrix got = ComputeBubbleMatrix(chips, shares, seats);
+        const BubbleMatrix want =
+            ComputeBubbleMatrix(chips, shares, seats, *MakeSetWalkPairEngine(chips, shares));
+        for (std::size_t k = 0; k < want.factor.size(); ++k) {
+            if (!std::isnan(want.factor[k])) {
+                ASSERT_NEAR(got.factor[k], want.factor[k], 1e-8 * want.factor[k]) << t << " " << k;
+            }
         }
     }
 }
