@@ -16,17 +16,19 @@ namespace {
 // sums would run into gigabytes (and a memory that overcommits may not say no in time).
 constexpr std::size_t kMaxPlaceCells = 100'000'000;
 
-// The place probabilities of a large field may not fit in memory: refused, not a crash.
-template <typename Make> std::vector<double> PlaceTable(const Calculation& calc, Make make) {
-    if (calc.chips.size() <= kMaxPlaceCells / calc.shares.size()) {
-        try {
-            return make();
-        } catch (const std::bad_alloc&) {
-        } catch (const std::length_error&) {
-        }
-    }
+[[noreturn]] void RefusePlaces(const Calculation& calc) {
     throw UsageError(Refusal::PlacesTooLarge,
                      {std::to_string(calc.chips.size()), std::to_string(calc.shares.size())});
+}
+
+// The place probabilities of a large field may still not fit in memory: refused, not a crash.
+template <typename Make> std::vector<double> PlaceTable(const Calculation& calc, Make make) {
+    try {
+        return make();
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    RefusePlaces(calc);
 }
 
 // The dialog's engine: ten seats and five places, in its order of operations.
@@ -100,6 +102,8 @@ Calculation Calculate(const Arguments& args) {
     calc.shares.resize(payouts.size());
     NormalizePayouts(payouts.data(), calc.shares.data(), static_cast<int>(payouts.size()));
     calc.equity.assign(calc.chips.size(), 0.0);
+    if (args.places && calc.chips.size() > kMaxPlaceCells / calc.shares.size())
+        RefusePlaces(calc);
     switch (engine) {
         case Engine::Dialog:
             DialogEngine(calc, args.places);

@@ -1,4 +1,6 @@
+#include "calculation.h"
 #include "run.h"
+#include "usage_error.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +13,14 @@
 
 namespace {
 
-// Runs the tool in-process; returns stdout after checking that it succeeded silently.
-std::string RunTool(std::initializer_list<const char*> args) {
+// Runs the tool in-process with `input` on standard input; returns stdout after checking that
+// it succeeded silently.
+std::string RunTool(std::vector<const char*> args, const std::string& input = "") {
     std::vector<const char*> argv = {"tallyvane-icm"};
-    argv.insert(argv.end(), args);
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::istringstream in(input);
     std::ostringstream out, err;
-    EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err), 0);
+    EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err), 0);
     EXPECT_EQ(err.str(), "");
     return out.str();
 }
@@ -69,7 +73,7 @@ TEST(CliJson, NegativeZeroKeepsItsSign) {
     EXPECT_NE(out.find(Seat(2, 0, "0", "-0.000000")), std::string::npos) << out;
 }
 
-// Beyond ten seats or five places the whole-table engine takes over; the table keeps at least
+// Beyond ten seats or five places another engine takes over; the table keeps at least
 // ten seats and five places, and its JSON has one entry per seat and per place.
 TEST(CliJson, LargerTablesUseEverySeatAndPlace) {
     const std::string dialog = RunTool({"--chips", "40,30,10,10,5,5", "--payouts", "5,3,2"});
@@ -92,7 +96,7 @@ TEST(CliJson, LargerTablesUseEverySeatAndPlace) {
         sum += std::stod((*it)[2]);
     }
     EXPECT_EQ(seats, 20);
-    EXPECT_NEAR(sum, 1.0, 1e-12);
+    EXPECT_NEAR(sum, 1.0, 1e-10);
     const std::size_t places = out.find("\"places\": [[");
     ASSERT_NE(places, std::string::npos) << out;
     const std::string rows = out.substr(places);
@@ -137,6 +141,58 @@ TEST(CliTable, ListsSeatsWithChipsOnly) {
               "   2          200      67.34%      67.34%       20.202020\n"
               "   3           -3      -1.01%       0.00%        0.000000\n"
               "   5          100      33.67%      33.67%       10.101010\n");
+}
+
+// A table read from JSON gives the very report of the same table on the command line, for
+// each engine.
+TEST(CliInput, ReportsAsTheCommandLineDoes) {
+    const struct {
+        std::string chips, payouts, pool;
+    } tables[] = {
+        {"50,30,20", "50,30,20", ""},
+        {"0,-5,10,20,0,0,0,0,0,0,0,0,3", "5,3,2", "-0.0"},
+        {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30",
+         "40,30,20,10,5,5,3,2,1", "250.5"},
+    };
+    for (const auto& t : tables) {
+        const std::string json = "{\"chips\": [" + t.chips + "], \"payouts\": [" + t.payouts + "]" +
+                                 (t.pool.empty() ? "" : ", \"pool\": " + t.pool) + "}";
+        std::vector<const char*> flags = {"--chips", t.chips.c_str(), "--payouts",
+                                          t.payouts.c_str()};
+        if (!t.pool.empty())
+            flags.insert(flags.end(), {"--pool", t.pool.c_str()});
+        for (std::vector<const char*> report :
+             {std::vector<const char*>{}, {"--places"}, {"--json", "--places"}}) {
+            std::vector<const char*> fromFlags = flags, fromFile = {"--input", "-"};
+            fromFlags.insert(fromFlags.end(), report.begin(), report.end());
+            fromFile.insert(fromFile.end(), report.begin(), report.end());
+            EXPECT_EQ(RunTool(fromFile, json), RunTool(fromFlags)) << json;
+        }
+    }
+}
+
+TEST(CliEngine, SmallTablesKeepTheExactEngines) {
+    const auto seats = [](int players, int empty, int negative) {
+        std::vector<int> chips(static_cast<std::size_t>(players + empty), 0);
+        for (int i = 0; i < players; ++i)
+            chips[static_cast<std::size_t>(i)] = i < negative ? -1 : 100 + i;
+        return chips;
+    };
+    const struct {
+        std::vector<int> chips;
+        std::size_t places;
+        Engine engine;
+    } cases[] = {
+        {seats(10, 0, 0), 5, Engine::Dialog},
+        {seats(3, 0, 1), 1, Engine::Dialog},
+        {seats(10, 0, 0), 6, Engine::WholeTable},
+        {seats(kWholeTablePlayers, 100, 0), 30, Engine::WholeTable},
+        {seats(kWholeTablePlayers + 1, 0, 0), 2, Engine::Field},
+        {seats(24, 10, 1), 30, Engine::WholeTable},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooseEngine(c.chips, c.places), c.engine) << c.chips.size() << " seats";
+    EXPECT_THROW(ChooseEngine(seats(25, 0, 1), 3), UsageError);
 }
 
 } // namespace
