@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include "decisions.h"
 #include "numbers.h"
 #include "usage_error.h"
 
@@ -8,7 +9,20 @@
 
 namespace {
 
-enum Option { kChips, kPayouts, kPool, kInput, kJson, kPlaces, kHelp, kOptionCount };
+enum Option {
+    kChips,
+    kPayouts,
+    kPool,
+    kInput,
+    kJson,
+    kPlaces,
+    kBubble,
+    kBubbleSeats,
+    kDeal,
+    kSetAside,
+    kHelp,
+    kOptionCount
+};
 
 struct OptionSpec {
     std::string_view name;
@@ -25,6 +39,11 @@ constexpr OptionSpec kOptions[kOptionCount] = {
      "standard input"},
     {"--json", "", "Print the result as JSON"},
     {"--places", "", "Add each player's chance of each paid place"},
+    {"--bubble", "", "Add the bubble factors and risk premiums of every pair of players"},
+    {"--bubble-seats", "LIST", "Limit --bubble to these seats (1, 2, ...), at most 50 of them"},
+    {"--deal", "", "Add the ICM deal and the chip chop, in whole cents"},
+    {"--set-aside", "X",
+     "With --deal: X of first place left to play for; adds the guaranteed amounts"},
     {"--help", "", "Print this help (also -h)"},
 };
 
@@ -143,16 +162,27 @@ void CheckCombination(Scan& scan) {
     }
 }
 
+// Options that only refine another one.
+void CheckRefinements(Scan& scan) {
+    for (const auto& [refinement, base] : {std::pair{kBubbleSeats, kBubble}, {kSetAside, kDeal}})
+        if (scan.position[refinement] != 0 && scan.position[base] == 0)
+            scan.Note(kMissing, UsageError(Refusal::Requires,
+                                           {kOptions[base].name, kOptions[refinement].name}));
+}
+
 std::string HelpText() {
     std::string text = "ICM equity of tournament players over the paid places.\n"
                        "Usage: tallyvane-icm --chips LIST --payouts LIST [--pool X] [--json] "
                        "[--places]\n"
-                       "       tallyvane-icm --input FILE [--json] [--places]\n\nOptions:\n";
+                       "                     [--bubble [--bubble-seats LIST]] "
+                       "[--deal [--set-aside X]]\n"
+                       "       tallyvane-icm --input FILE [--json] [--places] [--bubble ...] "
+                       "[--deal ...]\n\nOptions:\n";
     for (const OptionSpec& option : kOptions) {
         std::string usage = std::string(option.name);
         if (!option.value.empty())
             usage += " " + std::string(option.value);
-        usage.resize(std::max<std::size_t>(usage.size(), 16), ' ');
+        usage.resize(std::max<std::size_t>(usage.size(), 19), ' ');
         text += "  " + usage + "  " + std::string(option.help) + "\n";
     }
     return text;
@@ -169,6 +199,25 @@ Arguments Convert(const Scan& scan) {
     return args;
 }
 
+// The options of the report, which a table from a file takes too.
+void ConvertReport(const Scan& scan, Arguments& args) {
+    const auto given = [&](int o) { return scan.position[o] != 0; };
+    args.json = given(kJson);
+    args.places = given(kPlaces);
+    args.bubble = given(kBubble);
+    args.deal = given(kDeal);
+    if (given(kBubbleSeats)) {
+        const auto seats = SplitList("--bubble-seats", scan.value[kBubbleSeats]);
+        if (seats.size() > kMaxBubbleRows)
+            throw UsageError(Refusal::TooManyBubbleSeats,
+                             {std::to_string(seats.size()), std::to_string(kMaxBubbleRows)});
+        for (std::string_view seat : seats)
+            args.bubbleSeats.push_back(ParseInteger("--bubble-seats", seat));
+    }
+    if (given(kSetAside))
+        args.setAside = ParseNumber("--set-aside", scan.value[kSetAside]);
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const argv[]) {
@@ -180,6 +229,7 @@ CommandLine ParseCommandLine(int argc, const char* const argv[]) {
         return line;
     }
     CheckCombination(scan);
+    CheckRefinements(scan);
     for (const std::optional<UsageError>& fault : scan.faults)
         if (fault)
             throw *fault;
@@ -187,7 +237,6 @@ CommandLine ParseCommandLine(int argc, const char* const argv[]) {
         line.input = std::string(scan.value[kInput]);
     else
         line.arguments = Convert(scan);
-    line.arguments.json = scan.position[kJson] != 0;
-    line.arguments.places = scan.position[kPlaces] != 0;
+    ConvertReport(scan, line.arguments);
     return line;
 }

@@ -11,6 +11,13 @@ struct Arguments {
     double pool = 1000;
     bool json = false;
     bool places = false; // also report each player's chance of each paid place
+    // Bubble factors and risk premiums among the players with chips, or among the listed
+    // seats (numbered from 1, as given; checked against the table once it is known).
+    bool bubble = false;
+    std::vector<int> bubbleSeats;
+    // The ICM deal and the chip chop, and with a set-aside the guaranteed amounts.
+    bool deal = false;
+    std::optional<double> setAside;
 };
 
 struct CommandLine {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "arguments.h"
+#include "icm_bubble.h"
+#include "icm_deal.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,6 +19,10 @@ struct Calculation {
     std::vector<double> equity; // one per seat
     // Seat by seat, each place's probability (seats x places), when asked for; else empty.
     std::vector<double> places;
+    // With --bubble, the matrix; with --deal, the deal and the set-aside it was made with.
+    std::optional<BubbleMatrix> bubble;
+    std::optional<IcmDeal> deal;
+    std::optional<Cents> setAside;
 };
 
 // The engines, from the most exact to the one without a size limit.

@@ -34,3 +34,8 @@ void WriteTable(const Calculation& calc, std::ostream& out);
 // One line of JSON with the pool, the shares and every seat in order, and "places" (one
 // array of probabilities per seat) when they were computed.
 void WriteJson(const Calculation& calc, std::ostream& out);
+
+// The bubble matrix and the deal, when asked for: blocks after the table's seats, keys after
+// the JSON's (report_decisions.cpp).
+void AppendDecisionsTable(OutputBuffer& buffer, const Calculation& calc);
+void AppendDecisionsJson(OutputBuffer& buffer, const Calculation& calc);

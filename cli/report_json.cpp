@@ -52,5 +52,6 @@ void WriteJson(const Calculation& calc, std::ostream& out) {
         }
         text += ']';
     }
+    AppendDecisionsJson(buffer, calc);
     text += "}\n";
 }

@@ -49,4 +49,5 @@ void WriteTable(const Calculation& calc, std::ostream& out) {
             AppendRow(text, calc, i, total);
             buffer.Step();
         }
+    AppendDecisionsTable(buffer, calc);
 }

@@ -2,6 +2,7 @@
 
 #include "arguments.h"
 #include "calculation.h"
+#include "decisions.h"
 #include "report.h"
 #include "table_input.h"
 #include "usage_error.h"
@@ -13,7 +14,10 @@ namespace {
 Calculation Computed(CommandLine& line, std::istream& in) {
     if (line.input)
         ReadTableJson(*line.input, ReadInputText(*line.input, in), line.arguments);
-    return Calculate(line.arguments);
+    const DecisionPlan plan = PlanDecisions(line.arguments);
+    Calculation calc = Calculate(line.arguments);
+    AddDecisions(plan, calc);
+    return calc;
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 namespace {
 
 constexpr auto kTemplates = [] {
-    std::array<std::pair<Refusal, std::string_view>, 34> table = {{
+    std::array<std::pair<Refusal, std::string_view>, 45> table = {{
         {Refusal::UnknownOption, "unknown option {text}"},
         {Refusal::UnexpectedArgument, "unexpected argument {text}"},
         {Refusal::EmptyList, "{option}: empty list"},
@@ -23,6 +23,7 @@ constexpr auto kTemplates = [] {
         {Refusal::NotFinite, "{option}: {text} is not a finite number"},
         {Refusal::OutOfRange, "{option}: {text} is out of range"},
         {Refusal::EmptyElement, "{option}: element {n} is empty"},
+        {Refusal::TooManyBubbleSeats, "--bubble-seats: {n} seats listed, at most {n}"},
         {Refusal::NoSuchFile, "--input: cannot read {text}: no such file"},
         {Refusal::PermissionDenied, "--input: cannot read {text}: permission denied"},
         {Refusal::IsDirectory, "--input: cannot read {text}: it is a directory"},
@@ -46,6 +47,21 @@ constexpr auto kTemplates = [] {
                                  "in tables of up to 24 players only"},
         {Refusal::PlacesTooLarge, "--places: the chances of {n} players in {n} places do not "
                                   "fit in memory"},
+        {Refusal::DecisionNegativeCount, "{option}: seat {n} has a negative count"},
+        {Refusal::TooManyBubblePlayers,
+         "--bubble: {n} players hold chips, at most {n} without --bubble-seats"},
+        {Refusal::BubbleSeatOutside, "--bubble-seats: seat {text} is outside the table of {n} "
+                                     "seats"},
+        {Refusal::BubbleSeatEmpty, "--bubble-seats: seat {n} holds no chips"},
+        {Refusal::BubbleSeatRepeated, "--bubble-seats: seat {n} is listed more than once"},
+        {Refusal::BubbleStackTooLarge,
+         "--bubble: an all-in would leave a stack of more than 2147483647 chips"},
+        {Refusal::DealPayouts, "--deal: the payouts must be 0 or more, and not all 0"},
+        {Refusal::AmountNegative, "{option}: {text} is negative"},
+        {Refusal::NotWholeCents,
+         "{option}: {text} is not a whole number of cents up to 9999999999999.99"},
+        {Refusal::SetAsideTooLarge, "--set-aside: {text} is more than first place's payout, "
+                                    "{n}.{n}"},
     }};
     // Indexed by the enumeration, so the order above must follow it.
     for (std::size_t i = 0; i < table.size(); ++i)

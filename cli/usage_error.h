@@ -26,6 +26,7 @@ enum class Refusal {
     NotFinite,
     OutOfRange,
     EmptyElement,
+    TooManyBubbleSeats,
     // The file of --input.
     NoSuchFile,
     PermissionDenied,
@@ -47,6 +48,17 @@ enum class Refusal {
     // The table as a whole.
     NegativeCount,
     PlacesTooLarge,
+    // What --bubble and --deal ask of the table.
+    DecisionNegativeCount,
+    TooManyBubblePlayers,
+    BubbleSeatOutside,
+    BubbleSeatEmpty,
+    BubbleSeatRepeated,
+    BubbleStackTooLarge,
+    DealPayouts,
+    AmountNegative,
+    NotWholeCents,
+    SetAsideTooLarge,
 };
 
 // The message of every refusal, after "tallyvane-icm: ". Placeholders: {option} an option's
