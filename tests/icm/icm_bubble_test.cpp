@@ -9,7 +9,6 @@
 #include <cmath>
 #include <numeric>
 #include <random>
-#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -124,15 +123,6 @@ TEST(BubbleMatrix, WorkedCases) {
         EXPECT_NEAR(m.premium[cell], c.premium, c.tolerance) << c.chips[0] << " seat " << c.row;
         EXPECT_TRUE(std::isnan(m.factor[at(c.row) * size + at(c.row)]));
     }
-}
-
-TEST(BubbleMatrix, RefusesSeatsWithoutChipsAndNegativeCounts) {
-    const std::vector<int> chips = {10, 0, 5}, negative = {10, -1, 5};
-    for (const std::vector<std::size_t>& seats :
-         {std::vector<std::size_t>{0, 1}, std::vector<std::size_t>{3}})
-        EXPECT_THROW(ComputeBubbleMatrix(chips, Shares({1, 1}), seats), std::invalid_argument);
-    EXPECT_THROW(ComputeBubbleMatrix(negative, Shares({1, 1}), std::vector<std::size_t>{0, 2}),
-                 std::invalid_argument);
 }
 
 } // namespace
