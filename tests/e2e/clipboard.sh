@@ -25,15 +25,20 @@ if ! id="$(tv_wait_window "ICM Calculator V2.0" 90)"; then
     exit 1
 fi
 xdotool windowfocus --sync "$id" 2>/dev/null || true
-sleep 1 # the first paint
 
+# The Chips heading, the first row and the button, read off the screen once the dialog
+# has painted them (slow on a loaded machine).
 shot="$(mktemp --suffix=.png)"
-import -window "$id" "$shot"
-words="$(tv_ocr_words "$shot")"
-chips="$(tv_word_centre "$words" '^Chips$')"
-calc="$(tv_word_centre "$words" '^Calculate$')"
-row1="$(awk -v h="${chips#* }" '$5 == "Player" && $2 + $4 / 2 > h + 5 {
-    print int($2 + $4 / 2) }' <<<"$words" | sort -n | head -n 1)"
+for _ in $(seq 1 20); do
+    sleep 1
+    import -window "$id" "$shot"
+    words="$(tv_ocr_words "$shot")"
+    chips="$(tv_word_centre "$words" '^Chips$')"
+    calc="$(tv_word_centre "$words" '^Calculate$')"
+    row1="$(awk -v h="${chips#* }" '$5 == "Player" && $2 + $4 / 2 > h + 5 {
+        print int($2 + $4 / 2) }' <<<"$words" | sort -n | head -n 1)"
+    [[ -n "$chips" && -n "$calc" && -n "$row1" ]] && break
+done
 if [[ -z "$chips" || -z "$calc" || -z "$row1" ]]; then
     echo "FAIL: could not find the Chips column, row 1 and the button on screen:"
     echo "$words"
@@ -56,21 +61,26 @@ xdotool key ctrl+v
 sleep 0.5
 # shellcheck disable=SC2086
 xdotool mousemove --window "$id" $calc click 1
-sleep 1
 
-import -window "$id" "$shot"
-text="$(tv_ocr_words "$shot" | cut -d' ' -f5-)"
-rm -f "$shot"
 failed=0
-for amount in 383.928571 327.500000 288.571429; do
-    if grep -qxF "$amount" <<<"$text"; then
-        echo "found $amount"
-    else
-        echo "FAIL: $amount is not on the screen"
-        failed=1
-    fi
+for _ in $(seq 1 10); do
+    sleep 1
+    import -window "$id" "$shot"
+    text="$(tv_ocr_words "$shot" | cut -d' ' -f5-)"
+    missing=()
+    for amount in 383.928571 327.500000 288.571429; do
+        grep -qxF "$amount" <<<"$text" || missing+=("$amount")
+    done
+    ((${#missing[@]} == 0)) && break
 done
-((failed)) && { echo "what the screen reads:"; echo "$text"; }
+rm -f "$shot"
+if ((${#missing[@]})); then
+    echo "FAIL: not on the screen: ${missing[*]}; what the screen reads:"
+    echo "$text"
+    failed=1
+else
+    echo "found the three amounts"
+fi
 
 # Ctrl+C on the grid (a click gives it the focus back from the button). Wine hands the
 # text to X clients with plain line feeds, as X text goes.
@@ -89,7 +99,7 @@ for n in 1 2 3 4 5 6 7 8 9 10; do
 done
 copied=""
 for _ in $(seq 1 20); do
-    copied="$(xclip -selection clipboard -out 2>/dev/null)"
+    copied="$(timeout 5 xclip -selection clipboard -out 2>/dev/null)"
     [[ "$copied" == "$expected" ]] && break
     sleep 0.25
 done
