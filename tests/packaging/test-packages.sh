@@ -43,7 +43,6 @@ elapsed() { echo "${SECONDS} s"; }
 
 tv_start_xvfb || exit 1
 wine --prepare
-settle
 echo "prefix made ($(elapsed))"
 drive="$prefix/drive_c"
 snapshot() { (cd "$drive" && find . -path '*/Temp' -prune -o -print | sort); }
@@ -51,7 +50,6 @@ before="$(snapshot)"
 
 # Install.
 wine "$setup" /S || fail "the installer ended with status $?"
-settle
 echo "installed ($(elapsed))"
 installed="$drive/Program Files/Tallyvane"
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Tallyvane.lnk"
@@ -85,7 +83,6 @@ if id="$(tv_wait_window "ICM Calculator V2.0" 60)"; then
 else
     fail "the installed calculator showed no window"
 fi
-settle
 echo "ran the installed calculator ($(elapsed))"
 
 # Uninstall. The uninstaller runs from a copy in the temporary folder, so that it can
@@ -98,7 +95,6 @@ left="$(diff <(echo "$before") <(snapshot) | grep '^>')"
 if wine reg query "$key" >/dev/null 2>&1; then
     fail "the uninstall entry is still there"
 fi
-settle
 
 # The portable zip.
 (cd "$work" && unzip -q "$zip") || fail "the zip does not unpack"
@@ -107,7 +103,6 @@ unpacked="$(cd "$work/tallyvane-$version" 2>/dev/null && ls -1 | tr '\n' ' ')"
     fail "the zip holds: \"$unpacked\""
 said="$(wine "$work/tallyvane-$version/tallyvane-icm.exe" --version | tr -d '\r')"
 [[ "$said" == "tallyvane-icm $version" ]] || fail "tallyvane-icm --version says \"$said\""
-settle
 echo "checked the zip ($(elapsed))"
 
 printf '%s: %d bytes\n' "${setup##*/}" "$(stat -c %s "$setup")" "${zip##*/}" "$(stat -c %s "$zip")"
