@@ -129,7 +129,9 @@ int CFListCtrl::PasteText(LPCTSTR lpszText) {
 }
 
 BOOL CFListCtrl::PasteCell(POSITION hRow, int nCol, const CString& strText) {
-    if (!IsLiveRow(hRow) || nCol >= static_cast<int>(m_Columns.GetSize()))
+    // A notification window that opened an editor meanwhile has the rest of the paste
+    // dropped, so no cell changes under an open edit.
+    if (!IsLiveRow(hRow) || nCol >= static_cast<int>(m_Columns.GetSize()) || IsEditorOpen())
         return FALSE;
     const DWORD dwStyle = GetProfile(hRow, nCol)->m_dwStyle;
     if (!TakesText(dwStyle))

@@ -175,6 +175,19 @@ TEST_F(ClipboardTest, ARowDeletedWhileThePasteRunsIsPassedOver) {
     EXPECT_GRID_CONSISTENT();
 }
 
+TEST_F(ClipboardTest, AnEditorOpenedWhileThePasteRunsEndsIt) {
+    bool bOpened = false;
+    m_notes.EditWith(FLN_ENDEDIT, [&](FL_NOTIFY&) {
+        if (!std::exchange(bOpened, true)) {
+            m_grid.SetFocusCell(m_rows[3], 0);
+            m_grid.HandleEditMessage(WM_KEYDOWN, VK_F2, nullptr);
+        }
+    });
+    EXPECT_EQ(Paste({0, 1}, L"5\n6\n7"), 1);
+    EXPECT_TRUE(m_grid.IsEditorOpen());
+    EXPECT_EQ(std::wstring(m_grid.GetItemText(m_rows[1], 1)), L"c2");
+}
+
 TEST_F(ClipboardTest, NothingIsPastedWithoutAFocusCell) {
     EXPECT_EQ(m_grid.PasteText(L"5"), 0); // no focus row yet
     m_grid.m_dwFlags |= FLF_ROWFOCUS;
