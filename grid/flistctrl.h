@@ -126,6 +126,16 @@ public:
     void HandleClick(BOOL bDoubleClick, CPoint pt);
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // Clipboard (flistclipboard.cpp). The table text: the headings, then one line per
+    // shown row, tabs between cells and CR LF between lines, each text as shown.
+    CString GetTableText();
+    BOOL CopyToClipboard();
+    // Pastes tab- and line-separated text from the focus cell rightwards and downwards
+    // into the cells that take typed text; each cell is notified as a typed edit, and
+    // what does not fit is dropped. Returns the number of cells stored.
+    int PasteText(LPCTSTR lpszText);
+    int PasteFromClipboard();
+
     // In-place editing (flistediting.cpp): opens an editor over the focus cell for a
     // click, key or character, and takes an editor's end-of-edit report
     // (FLN_EDITORCLOSE with its FL_ENDEDIT).
@@ -223,6 +233,8 @@ private:
     void FocusListItem(int nItem, int nCol);
     void FocusPageRow(BOOL bLast, int nCol);
     void TakeColumnWidth(int nCol, int cxy);
+    BOOL HandleClipboardKey(UINT nChar);
+    BOOL PasteCell(POSITION hRow, int nCol, const CString& strText);
 
     // In-place editing: the steps of HandleEditMessage.
     BOOL OpenTextEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol);

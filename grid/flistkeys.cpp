@@ -5,6 +5,8 @@
 #include <algorithm>
 
 void CFListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    if (HandleClipboardKey(nChar))
+        return; // Ctrl+C, Ctrl+V
     const BOOL bShift = ::GetKeyState(VK_SHIFT) < 0;
     const int nCols = static_cast<int>(m_Columns.GetSize());
     if (!m_hFocusRow) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both presets and runs every test: native engine and CLI tests (with a
-# sanitizer build), a short fuzzing of the command line, and the Windows tests under Wine.
+# sanitizer build), a short fuzzing of the command line, the Windows tests under Wine,
+# and the Windows packages built, installed, run and uninstalled under Wine.
 # Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +19,9 @@ for preset in native windows; do
     ctest --preset "$preset" || status=1
     if [[ $preset == native ]]; then
         scripts/fuzz.sh || status=1
+    else
+        echo "=== windows: packages, installed and uninstalled under Wine"
+        { scripts/package.sh && tests/packaging/test-packages.sh; } || status=1
     fi
 done
 

@@ -1,0 +1,226 @@
+// The grid as clipboard text, and text pasted into it: which cells a paste fills, how
+// its lines and cells are split, and the parent's say over each pasted cell.
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "clipboard_text.h"
+#include "grid_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using Cell = std::pair<int, int>; // row, column
+using Table = std::vector<std::vector<std::wstring>>;
+
+// The calculator's layout with an editable column after the read-only equities, so a
+// paste can be seen to skip a read-only cell without shifting the text after it.
+class ClipboardTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        const int nEdit = m_grid.AddProfile(FLPS_EDIT);
+        const LPCWSTR headings[] = {L"Player Name", L"Chips", L"ICM Equity $", L"Note"};
+        const int profiles[] = {nEdit, nEdit, -1, nEdit};
+        for (int nCol = 0; nCol < kCols; ++nCol)
+            m_grid.InsertColumn(nCol, headings[nCol], 70, LVCFMT_LEFT, profiles[nCol]);
+        m_rows = AddRows(kRows);
+        for (int nRow = 0; nRow < kRows; ++nRow)
+            for (int nCol = 1; nCol < kCols; ++nCol)
+                m_grid.SetItemText(m_rows[nRow], nCol, Initial(nRow, nCol).c_str());
+        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
+    }
+    static std::wstring Initial(int nRow, int nCol) {
+        return nCol == 0 ? L"Player " + std::to_wstring(nRow + 1)
+                         : std::wstring(1, L"ncen"[nCol]) + std::to_wstring(nRow + 1);
+    }
+    Table Cells() {
+        Table table(kRows);
+        for (int nRow = 0; nRow < kRows; ++nRow)
+            for (int nCol = 0; nCol < kCols; ++nCol)
+                table[nRow].push_back(std::wstring(m_grid.GetItemText(m_rows[nRow], nCol)));
+        return table;
+    }
+    int Paste(Cell focus, LPCWSTR lpszText) {
+        m_grid.SetFocusCell(m_rows[focus.first], focus.second);
+        m_notes.Clear();
+        return m_grid.PasteText(lpszText);
+    }
+    // The cells each notification of one code named, and the texts it carried.
+    std::vector<std::pair<Cell, std::wstring>> Notes(UINT nCode) {
+        std::vector<std::pair<Cell, std::wstring>> notes;
+        for (const NotifyRecord& r : m_notes.Log())
+            if (r.nCode == nCode)
+                notes.push_back({{RowIndex(r.hRow), r.nCol}, std::wstring(r.strText)});
+        return notes;
+    }
+    int RowIndex(POSITION hRow) {
+        for (int i = 0; i < kRows; ++i)
+            if (m_rows[i] == hRow)
+                return i;
+        return -1;
+    }
+
+    static constexpr int kRows = 4;
+    static constexpr int kCols = 4;
+    Rows m_rows;
+};
+
+struct PasteCase {
+    const char* name;
+    Cell focus;
+    const wchar_t* text;
+    std::vector<std::pair<Cell, std::wstring>> stored; // in the order they are pasted
+};
+
+class PasteTest : public ClipboardTest, public ::testing::WithParamInterface<PasteCase> {};
+
+TEST_P(PasteTest, FillsEditableCellsFromTheFocusCell) {
+    const PasteCase& c = GetParam();
+    Table expected = Cells();
+    for (const auto& [cell, text] : c.stored)
+        expected[cell.first][cell.second] = text;
+
+    EXPECT_EQ(Paste(c.focus, c.text), static_cast<int>(c.stored.size()));
+    EXPECT_EQ(Cells(), expected);
+    // Each stored cell was announced and ended as a typed edit, carrying its new text.
+    EXPECT_EQ(Notes(FLN_ENDEDIT), c.stored);
+    EXPECT_EQ(Notes(FLN_BEGINEDIT).size(), c.stored.size());
+    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[c.focus.first]); // the focus stays
+    EXPECT_EQ(m_grid.m_pEditor, nullptr);
+    EXPECT_GRID_CONSISTENT();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PasteTest,
+    ::testing::Values(
+        PasteCase{"Column",
+                  {0, 1},
+                  L"50\r\n30\r\n20",
+                  {{{0, 1}, L"50"}, {{1, 1}, L"30"}, {{2, 1}, L"20"}}},
+        PasteCase{"Row", {1, 0}, L"Ann\t70", {{{1, 0}, L"Ann"}, {{1, 1}, L"70"}}},
+        PasteCase{"Block",
+                  {1, 0},
+                  L"Ann\t70\r\nBob\t30",
+                  {{{1, 0}, L"Ann"}, {{1, 1}, L"70"}, {{2, 0}, L"Bob"}, {{2, 1}, L"30"}}},
+        // The equity is skipped in place; cells right of the last column and lines
+        // below the last row are dropped.
+        PasteCase{"PastTheEnd",
+                  {2, 1},
+                  L"1\t2\t3\t4\t5\r\n6\r\n7\r\n8",
+                  {{{2, 1}, L"1"}, {{2, 3}, L"3"}, {{3, 1}, L"6"}}},
+        PasteCase{"ReadOnlyColumn", {0, 2}, L"x\ty\r\nz", {{{0, 3}, L"y"}}},
+        PasteCase{"LineFeeds",
+                  {0, 1},
+                  L"50\n30\n20",
+                  {{{0, 1}, L"50"}, {{1, 1}, L"30"}, {{2, 1}, L"20"}}},
+        PasteCase{"CarriageReturns", {0, 1}, L"50\r30", {{{0, 1}, L"50"}, {{1, 1}, L"30"}}},
+        // A final line break ends the last line; it starts no empty one.
+        PasteCase{"TrailingNewline", {0, 1}, L"50\r\n30\r\n", {{{0, 1}, L"50"}, {{1, 1}, L"30"}}},
+        PasteCase{"TrailingLineFeed", {0, 1}, L"50\n", {{{0, 1}, L"50"}}},
+        // An empty line or cell inside the text empties its cell; text is kept as typed.
+        PasteCase{"EmptyLine",
+                  {0, 1},
+                  L"50\n\n 2,0 ",
+                  {{{0, 1}, L"50"}, {{1, 1}, L""}, {{2, 1}, L" 2,0 "}}},
+        PasteCase{"EmptyText", {0, 1}, L"", {}}),
+    [](const ::testing::TestParamInfo<PasteCase>& info) { return info.param.name; });
+
+TEST_F(ClipboardTest, TheParentsAnswerToEachCellHolds) {
+    // Each answer with what the paste of "7\t8" on (1, 0) leaves in that row.
+    struct Answer {
+        UINT nCode;
+        LRESULT lResult;
+        std::vector<std::wstring> row;
+    };
+    const std::vector<Answer> answers = {
+        {FLN_BEGINEDIT, FLNR_VETO, {L"Player 2", L"c2", L"e2", L"n2"}},
+        {FLN_ENDEDIT, FLNR_VETO, {L"Player 2", L"c2", L"e2", L"n2"}},
+        {FLN_ENDEDIT, FLNR_VETO | FLNR_KEEPEDIT, {L"Player 2", L"c2", L"e2", L"n2"}},
+        // No editor to keep open: the text is stored as for 0.
+        {FLN_ENDEDIT, FLNR_KEEPEDIT, {L"7", L"8", L"e2", L"n2"}},
+    };
+    for (const Answer& a : answers) {
+        SCOPED_TRACE(testing::Message() << "code " << a.nCode << " answered " << a.lResult);
+        m_grid.SetItemText(m_rows[1], 0, L"Player 2");
+        m_grid.SetItemText(m_rows[1], 1, L"c2");
+        m_notes.AnswerWith(a.nCode, a.lResult);
+        const int nStored = Paste({1, 0}, L"7\t8");
+        m_notes.AnswerWith(a.nCode, 0);
+        EXPECT_EQ(Cells()[1], a.row);
+        EXPECT_EQ(nStored, a.row[0] == L"7" ? 2 : 0);
+        EXPECT_EQ(Notes(FLN_ENDEDIT).size(), a.nCode == FLN_BEGINEDIT ? 0u : 2u);
+    }
+
+    // A parent that changes the text has its text stored.
+    m_notes.EditWith(FLN_ENDEDIT, [](FL_NOTIFY& n) { n.strText = L"<" + n.strText + L">"; });
+    Paste({0, 1}, L"5");
+    EXPECT_EQ(std::wstring(m_grid.GetItemText(m_rows[0], 1)), L"<5>");
+}
+
+TEST_F(ClipboardTest, ARowDeletedWhileThePasteRunsIsPassedOver) {
+    m_notes.EditWith(FLN_ENDEDIT, [this](FL_NOTIFY& n) {
+        if (n.hRow == m_rows[0])
+            m_grid.DeleteItem(m_rows[1]);
+    });
+    EXPECT_EQ(Paste({0, 1}, L"5\n6\n7"), 2);
+    EXPECT_EQ(std::wstring(m_grid.GetItemText(m_rows[0], 1)), L"5");
+    EXPECT_EQ(std::wstring(m_grid.GetItemText(m_rows[2], 1)), L"7");
+    m_rows.erase(m_rows.begin() + 1);
+    EXPECT_GRID_CONSISTENT();
+}
+
+TEST_F(ClipboardTest, AnEditorOpenedWhileThePasteRunsEndsIt) {
+    bool bOpened = false;
+    m_notes.EditWith(FLN_ENDEDIT, [&](FL_NOTIFY&) {
+        if (!std::exchange(bOpened, true)) {
+            m_grid.SetFocusCell(m_rows[3], 0);
+            m_grid.HandleEditMessage(WM_KEYDOWN, VK_F2, nullptr);
+        }
+    });
+    EXPECT_EQ(Paste({0, 1}, L"5\n6\n7"), 1);
+    EXPECT_TRUE(m_grid.IsEditorOpen());
+    EXPECT_EQ(std::wstring(m_grid.GetItemText(m_rows[1], 1)), L"c2");
+}
+
+TEST_F(ClipboardTest, NothingIsPastedWithoutAFocusCell) {
+    EXPECT_EQ(m_grid.PasteText(L"5"), 0); // no focus row yet
+    m_grid.m_dwFlags |= FLF_ROWFOCUS;
+    EXPECT_EQ(Paste({0, 1}, L"5"), 0); // a whole row is no cell
+    EXPECT_TRUE(m_notes.Log().empty());
+}
+
+TEST_F(ClipboardTest, TheTableTextHoldsTheHeadingsAndTheShownRowsAsShown) {
+    m_grid.SetItemText(m_rows[1], 3, L"a\tb\r\nc"); // one cell stays one cell
+    const POSITION hShown = AddChildRow(m_rows[0]);
+    m_grid.SetItemText(hShown, 1, L"child");
+    SetExpanded(m_rows[0], true);
+    AddChildRow(m_rows[2]); // its parent stays collapsed: not shown, not copied
+
+    EXPECT_EQ(std::wstring(m_grid.GetTableText()), L"Player Name\tChips\tICM Equity $\tNote\r\n"
+                                                   L"Player 1\tc1\te1\tn1\r\n"
+                                                   L"\tchild\t\t\r\n"
+                                                   L"Player 2\tc2\te2\ta b  c\r\n"
+                                                   L"Player 3\tc3\te3\tn3\r\n"
+                                                   L"Player 4\tc4\te4\tn4");
+}
+
+TEST_F(ClipboardTest, TheSystemClipboardCarriesTheTableBothWays) {
+    ASSERT_TRUE(m_grid.CopyToClipboard());
+    EXPECT_EQ(ClipboardText(), std::wstring(m_grid.GetTableText()));
+
+    // Pasted back from its own first data cell, the table moves up one line: the
+    // headings land in row 1, and every read-only cell keeps its text.
+    m_grid.SetFocusCell(m_rows[0], 0);
+    EXPECT_EQ(m_grid.PasteFromClipboard(), kRows * (kCols - 1));
+    const Table cells = Cells();
+    EXPECT_THAT(cells[0], ElementsAre(L"Player Name", L"Chips", L"e1", L"Note"));
+    EXPECT_THAT(cells[3], ElementsAre(L"Player 3", L"c3", L"e4", L"n3"));
+}
+
+} // namespace
