@@ -3,6 +3,7 @@
 #include "numbers.h"
 #include "usage_error.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
