@@ -1,6 +1,7 @@
 #include "icm_field.h"
 
 #include "icm_field_quadrature.h"
+#include "icm_field_series.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -42,6 +43,9 @@ CFieldICM::CFieldICM(std::span<const int> chips, std::span<const double> shares)
     CFieldQuadrature quadrature(m_vdShare, m_nPlaces);
     const double* w = shares.data();
     const int places = m_nPlaces;
+    // The series pays off once its constants are shared by enough players.
+    CPayoutSeries series(shares.first(places));
+    const bool useSeries = players >= 2 * CPayoutSeries::kTerms;
     std::vector<double> sums = quadrature.Run(players, [&](const SFieldNode& node, double* sum) {
         const CFinishCounts& counts = *node.counts;
         const int lo = counts.Lo(), hi = counts.Hi();
@@ -54,11 +58,15 @@ CFieldICM::CFieldICM(std::span<const int> chips, std::span<const double> shares)
         m_vdCounts.insert(m_vdCounts.end(), p + lo, p + hi + 1);
         if (lo >= places) // nobody can still reach a paid place
             return;
+        if (useSeries)
+            series.Prepare(p, lo, hi);
         for (int i = 0; i < players; ++i) {
             const double density = m_vdShare[i] * node.t * node.a[i];
             if (density < kNegligible)
                 continue;
-            const double g = DivideFactorDot(p, lo, hi, node.a[i], node.b[i], w, places);
+            double g;
+            if (!useSeries || !series.Functional(node.a[i], node.b[i], g))
+                g = DivideFactorDot(p, lo, hi, node.a[i], node.b[i], w, places);
             sum[i] += node.weight * m_vdShare[i] * node.a[i] * std::max(g, 0.0);
         }
     });

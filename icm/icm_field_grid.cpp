@@ -20,44 +20,47 @@ CFieldGrid::CFieldGrid(std::span<const double> shares, double beta)
     }
 }
 
-double CFieldGrid::Mu(double v, double& dmu) const {
+double CFieldGrid::X(double u, double& slope, double& v, double& dvdu) const {
+    const double squeeze = std::exp(kLeft - u);
+    v = u - squeeze;
+    dvdu = 1 + squeeze;
     const double t = std::exp(v);
-    double mu = 0;
-    dmu = 0;
+    double mu = 0, dmu = 0;
     for (std::size_t g = 0; g < m_vdRate.size(); ++g) {
         const double st = m_vdRate[g] * t;
         mu -= m_vdCount[g] * std::expm1(-st);
         dmu += m_vdCount[g] * st * std::exp(-st);
     }
-    return mu;
+    const double root = std::sqrt(1 + mu);
+    slope = 1 + m_dBeta * dmu / root * dvdu;
+    return u + 2 * m_dBeta * (root - 1);
 }
 
-double CFieldGrid::X(double v) const {
-    double dmu;
-    return v + 2 * m_dBeta * (std::sqrt(1 + Mu(v, dmu)) - 1);
+double CFieldGrid::XBelow(double v) const {
+    // v(u) <= u - exp(kLeft - u), so this u has v(u) <= v; and x(u) <= u + 2 beta mu(v).
+    const double u = v >= kLeft - 1 ? v : kLeft - std::log(kLeft - v);
+    double slope, vu, dvdu;
+    return X(u, slope, vu, dvdu);
 }
 
 double CFieldGrid::V(double x, double& dvdx) const {
-    // X(v) lies between v and v + 2 beta (sqrt(1 + n) - 1): a bracket for a guarded Newton.
-    double lo = x - 2 * m_dBeta * (std::sqrt(1 + m_dPlayers) - 1), hi = x;
-    double v = hi;
+    // x - u lies between 0 and 2 beta sqrt(1 + n): a bracket for a guarded Newton.
+    double lo = x - 2 * m_dBeta * std::sqrt(1 + m_dPlayers) - 1, hi = x;
+    double u = hi, v = 0;
     for (int it = 0; it < 200; ++it) {
-        double dmu;
-        const double mu = Mu(v, dmu);
-        const double root = std::sqrt(1 + mu);
-        const double g = v + 2 * m_dBeta * (root - 1) - x;
-        const double slope = 1 + m_dBeta * dmu / root;
-        dvdx = 1 / slope;
+        double slope, dvdu;
+        const double g = X(u, slope, v, dvdu) - x;
+        dvdx = dvdu / slope;
         if (g > 0)
-            hi = v;
+            hi = u;
         else
-            lo = v;
-        double next = v - g / slope;
+            lo = u;
+        double next = u - g / slope;
         if (!(next > lo && next < hi))
             next = 0.5 * (lo + hi);
-        if (std::abs(next - v) <= 1e-15 * (1 + std::abs(v)) || hi - lo <= 1e-15 * (1 + std::abs(v)))
-            return v;
-        v = next;
+        if (std::abs(next - u) <= 1e-15 * (1 + std::abs(u)) || hi - lo <= 1e-15 * (1 + std::abs(u)))
+            break;
+        u = next;
     }
     return v;
 }

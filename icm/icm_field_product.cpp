@@ -2,14 +2,19 @@
 
 #include <algorithm>
 
-CFinishCounts::CFinishCounts(int players)
-    : m_vdCur(static_cast<std::size_t>(players) + 2),
-      m_vdNext(static_cast<std::size_t>(players) + 2) {}
-
 void CFinishCounts::Build(std::span<const double> a, std::span<const double> b) {
+    m_dMean = m_dVariance = 0;
+    for (std::size_t j = 0; j < a.size(); ++j) {
+        m_dMean += b[j];
+        m_dVariance += a[j] * b[j];
+    }
+    if (m_dVariance < kSpectralVariance || !BuildSpectrum(a, b))
+        BuildProduct(a, b);
+}
+
+void CFinishCounts::BuildProduct(std::span<const double> a, std::span<const double> b) {
     m_nLo = m_nHi = 0;
     m_vdCur[0] = 1.0;
-    m_dDropped = 0;
     for (std::size_t j = 0; j < a.size(); ++j) {
         const double aj = a[j], bj = b[j];
         if (bj == 0.0)
@@ -24,17 +29,10 @@ void CFinishCounts::Build(std::span<const double> a, std::span<const double> b) 
         m_vdCur.swap(m_vdNext);
         double* p = m_vdCur.data();
         while (m_nLo < m_nHi && p[m_nLo] < kDropped)
-            m_dDropped += p[m_nLo++];
+            ++m_nLo;
         while (m_nHi > m_nLo && p[m_nHi] < kDropped)
-            m_dDropped += p[m_nHi--];
+            --m_nHi;
     }
-}
-
-double CFinishCounts::AtMost(int count) const {
-    double sum = 0;
-    for (int m = m_nLo; m <= std::min(count, m_nHi); ++m)
-        sum += m_vdCur[m];
-    return sum;
 }
 
 void DivideFactor(const double* p, int lo, int hi, double a, double b, double* q, int& qlo,

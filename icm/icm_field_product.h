@@ -2,19 +2,26 @@
 
 // The distribution of how many players have finished by one moment of the clock race: the
 // coefficients of prod_j (a_j + b_j z), a_j the chance that player j is still in, b_j = 1 - a_j.
-// Only a window of coefficients is kept; entries below kDropped at either end are cut off as
-// the product grows, and their sum is kept, so the error of the window is known (the factors
-// are convex combinations, so a dropped mass never grows afterwards).
+// Only a window of coefficients is kept, outside of which the mass is below about 1e-19.
+//
+// Narrow distributions (variance below kSpectralVariance) are multiplied out factor by factor,
+// cutting entries below kDropped at either end as the product grows (the factors are convex
+// combinations, so a dropped mass never grows afterwards). Wide ones come from the
+// distribution's characteristic function and one inverse FFT (icm_field_spectrum.cpp): that
+// costs a few dozen operations per player instead of one per coefficient of the window.
 
+#include <memory>
 #include <span>
 #include <vector>
 
 class CFinishCounts {
 public:
     static constexpr double kDropped = 1e-24;
+    static constexpr double kSpectralVariance = 49;
 
-    // Room for `players` factors; allocates once.
+    // Room for `players` factors; allocates once (the FFT's buffers grow to the widest window).
     explicit CFinishCounts(int players);
+    ~CFinishCounts();
 
     // The product of the factors (a[j], b[j]) for every j.
     void Build(std::span<const double> a, std::span<const double> b);
@@ -23,14 +30,21 @@ public:
     int Hi() const { return m_nHi; }
     // Coefficient m for Lo() <= m <= Hi().
     const double* Coefficients() const { return m_vdCur.data(); }
-    double Dropped() const { return m_dDropped; }
-    // Probability that at most `count` players have finished, to within Dropped().
-    double AtMost(int count) const;
+    // Expected number finished and its variance.
+    double Mean() const { return m_dMean; }
+    double Variance() const { return m_dVariance; }
 
 private:
+    struct SSpectrum;
+
+    void BuildProduct(std::span<const double> a, std::span<const double> b);
+    // Returns false where the characteristic function's series would converge too slowly.
+    bool BuildSpectrum(std::span<const double> a, std::span<const double> b);
+
     std::vector<double> m_vdCur, m_vdNext;
     int m_nLo = 0, m_nHi = 0;
-    double m_dDropped = 0;
+    double m_dMean = 0, m_dVariance = 0;
+    std::unique_ptr<SSpectrum> m_pSpectrum;
 };
 
 // One factor (a + b z) taken out of a window [lo, hi] of coefficients p: the coefficients of
