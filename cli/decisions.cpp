@@ -68,7 +68,8 @@ void RefuseUnfairPayouts(std::string_view option, const Arguments& args,
                          const std::vector<double>& shares) {
     const bool fair =
         std::all_of(args.payouts.begin(), args.payouts.end(), [](double p) { return p >= 0; }) &&
-        std::all_of(shares.begin(), shares.end(), [](double s) { return std::isfinite(s); });
+        std::all_of(shares.begin(), shares.end(), [](double s) { return std::isfinite(s); }) &&
+        std::any_of(shares.begin(), shares.end(), [](double s) { return s > 0; });
     if (!fair)
         throw UsageError(Refusal::DecisionPayouts, {option});
 }
