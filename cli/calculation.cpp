@@ -107,7 +107,8 @@ Engine ChooseEngine(std::span<const int> chips, std::size_t places) {
     const auto negative = std::find_if(chips.begin(), chips.end(), [](int c) { return c < 0; });
     if (negative != chips.end() && players > ICM_MAX_PLAYERS)
         throw UsageError(Refusal::NegativeCount, {std::to_string(negative - chips.begin() + 1)});
-    if (negative != chips.end() || players <= kWholeTablePlayers)
+    const std::size_t limit = places >= players ? kWholeTablePlayersAllPaid : kWholeTablePlayers;
+    if (negative != chips.end() || players <= limit)
         return Engine::WholeTable;
     return Engine::Field;
 }

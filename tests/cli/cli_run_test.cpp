@@ -208,8 +208,10 @@ TEST(CliEngine, SmallTablesKeepTheExactEngines) {
         {seats(10, 0, 0), 5, Engine::Dialog},
         {seats(3, 0, 1), 1, Engine::Dialog},
         {seats(10, 0, 0), 6, Engine::WholeTable},
-        {seats(kWholeTablePlayers, 100, 0), 30, Engine::WholeTable},
+        {seats(kWholeTablePlayers, 100, 0), 10, Engine::WholeTable},
         {seats(kWholeTablePlayers + 1, 0, 0), 2, Engine::Field},
+        {seats(kWholeTablePlayersAllPaid, 0, 0), kWholeTablePlayersAllPaid, Engine::WholeTable},
+        {seats(kWholeTablePlayersAllPaid + 1, 5, 0), 30, Engine::Field},
         {seats(24, 10, 1), 30, Engine::WholeTable},
     };
     for (const auto& c : cases)
