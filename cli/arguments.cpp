@@ -4,6 +4,7 @@
 #include "numbers.h"
 #include "usage_error.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 

@@ -7,6 +7,7 @@
 #include "usage_error.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <stdexcept>
 
@@ -68,8 +69,28 @@ void WholeTableEngine(Calculation& calc, bool places) {
     }
 }
 
+// The field engine's error estimate expects shares of one sign; negative payouts beside
+// positive ones cost it seconds and, among stacks in a ratio of 1e5, 0.4 % of the equity.
+// An equity is linear in the shares, so each sign is integrated on its own. Shares that are
+// not finite (payouts summing to 0) go in whole, to come out not a number as elsewhere.
+std::vector<double> FieldEquities(std::span<const int> chips, std::span<const double> shares) {
+    const auto finite = [](double share) { return std::isfinite(share); };
+    const auto negative = [](double share) { return share < 0; };
+    if (!std::all_of(shares.begin(), shares.end(), finite) ||
+        std::none_of(shares.begin(), shares.end(), negative))
+        return ComputeFieldEquities(chips, shares);
+    std::vector<double> gains(shares.size()), losses(shares.size());
+    for (std::size_t m = 0; m < shares.size(); ++m)
+        (shares[m] < 0 ? losses[m] : gains[m]) = std::fabs(shares[m]);
+    std::vector<double> equity = ComputeFieldEquities(chips, gains);
+    const std::vector<double> lost = ComputeFieldEquities(chips, losses);
+    for (std::size_t i = 0; i < equity.size(); ++i)
+        equity[i] -= lost[i];
+    return equity;
+}
+
 void FieldEngine(Calculation& calc, bool places) {
-    calc.equity = ComputeFieldEquities(calc.chips, calc.shares);
+    calc.equity = FieldEquities(calc.chips, calc.shares);
     if (places)
         calc.places = PlaceTable(calc, [&] {
             return ComputeFieldPlaceTable(calc.chips, static_cast<int>(calc.shares.size()));
@@ -86,7 +107,8 @@ Engine ChooseEngine(std::span<const int> chips, std::size_t places) {
     const auto negative = std::find_if(chips.begin(), chips.end(), [](int c) { return c < 0; });
     if (negative != chips.end() && players > ICM_MAX_PLAYERS)
         throw UsageError(Refusal::NegativeCount, {std::to_string(negative - chips.begin() + 1)});
-    if (negative != chips.end() || players <= kWholeTablePlayers)
+    const std::size_t limit = places >= players ? kWholeTablePlayersAllPaid : kWholeTablePlayers;
+    if (negative != chips.end() || players <= limit)
         return Engine::WholeTable;
     return Engine::Field;
 }

@@ -63,15 +63,27 @@ Cents CentsOf(std::string_view option, double amount) {
     return *cents;
 }
 
-void PlanDeal(const Arguments& args, DecisionPlan& plan) {
-    RefuseNegativeCounts("--deal", args.chips);
-    std::vector<double> shares(args.payouts.size());
-    NormalizePayouts(args.payouts.data(), shares.data(), static_cast<int>(shares.size()));
+// Bubble factors and deals weigh payouts as money: none negative, and some to share.
+void RefuseUnfairPayouts(std::string_view option, const Arguments& args,
+                         const std::vector<double>& shares) {
     const bool fair =
         std::all_of(args.payouts.begin(), args.payouts.end(), [](double p) { return p >= 0; }) &&
-        std::all_of(shares.begin(), shares.end(), [](double s) { return std::isfinite(s); });
+        std::all_of(shares.begin(), shares.end(), [](double s) { return std::isfinite(s); }) &&
+        std::any_of(shares.begin(), shares.end(), [](double s) { return s > 0; });
     if (!fair)
-        throw UsageError(Refusal::DealPayouts);
+        throw UsageError(Refusal::DecisionPayouts, {option});
+}
+
+std::vector<double> Shares(const Arguments& args) {
+    std::vector<double> shares(args.payouts.size());
+    NormalizePayouts(args.payouts.data(), shares.data(), static_cast<int>(shares.size()));
+    return shares;
+}
+
+void PlanDeal(const Arguments& args, DecisionPlan& plan) {
+    RefuseNegativeCounts("--deal", args.chips);
+    const std::vector<double> shares = Shares(args);
+    RefuseUnfairPayouts("--deal", args, shares);
     plan.pool = CentsOf("--pool", args.pool);
     if (!args.setAside)
         return;
@@ -93,6 +105,7 @@ DecisionPlan PlanDecisions(const Arguments& args) {
     DecisionPlan plan;
     if (args.bubble) {
         RefuseNegativeCounts("--bubble", args.chips);
+        RefuseUnfairPayouts("--bubble", args, Shares(args));
         plan.bubbleSeats = BubbleSeats(args);
     }
     if (args.deal)

@@ -56,7 +56,7 @@ constexpr auto kTemplates = [] {
         {Refusal::BubbleSeatRepeated, "--bubble-seats: seat {n} is listed more than once"},
         {Refusal::BubbleStackTooLarge,
          "--bubble: an all-in would leave a stack of more than 2147483647 chips"},
-        {Refusal::DealPayouts, "--deal: the payouts must be 0 or more, and not all 0"},
+        {Refusal::DecisionPayouts, "{option}: the payouts must be 0 or more, and not all 0"},
         {Refusal::AmountNegative, "{option}: {text} is negative"},
         {Refusal::NotWholeCents,
          "{option}: {text} is not a whole number of cents up to 9999999999999.99"},

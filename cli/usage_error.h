@@ -55,7 +55,7 @@ enum class Refusal {
     BubbleSeatEmpty,
     BubbleSeatRepeated,
     BubbleStackTooLarge,
-    DealPayouts,
+    DecisionPayouts,
     AmountNegative,
     NotWholeCents,
     SetAsideTooLarge,

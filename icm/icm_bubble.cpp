@@ -29,7 +29,7 @@ bool OnlyFirstPaid(std::span<const double> shares) {
 double BustShare(std::span<const int> chips, std::span<const double> shares) {
     const auto players = static_cast<std::size_t>(
         std::count_if(chips.begin(), chips.end(), [](int count) { return count > 0; }));
-    return players <= shares.size() ? shares[players - 1] : 0.0;
+    return players >= 1 && players <= shares.size() ? shares[players - 1] : 0.0;
 }
 
 // The matrix over `seats` with factor(row, column) off the diagonal.

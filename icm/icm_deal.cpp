@@ -29,11 +29,15 @@ std::vector<Cents> ShareCents(std::span<const double> amounts, std::span<const s
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return amounts[a] - std::floor(amounts[a]) > amounts[b] - std::floor(amounts[b]);
     });
+    // Whole rounds first, so that amounts far from the total cost no more than one pass.
     const auto count = static_cast<Cents>(order.size());
-    for (Cents k = 0; k < left; ++k)
-        ++cents[order[static_cast<std::size_t>(k % count)]];
-    for (Cents k = 0; k < -left; ++k)
-        --cents[order[static_cast<std::size_t>(count - 1 - k % count)]];
+    const Cents rounds = left / count, rest = left % count;
+    for (const std::size_t i : order)
+        cents[i] += rounds;
+    for (Cents k = 0; k < rest; ++k)
+        ++cents[order[static_cast<std::size_t>(k)]];
+    for (Cents k = 0; k < -rest; ++k)
+        --cents[order[static_cast<std::size_t>(count - 1 - k)]];
     return cents;
 }
 

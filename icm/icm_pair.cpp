@@ -4,8 +4,8 @@
 
 namespace {
 
-// Players up to which the walk over sets beats the field engine's nodes; the command-line
-// tool switches engines at the same size.
+// Players up to which a walk over sets per all-in beats the field engine's kept nodes (at 14
+// players with every place paid the walks take 117 ms a matrix, the nodes 66 ms).
 constexpr std::ptrdiff_t kSetWalkPlayers = 12;
 
 } // namespace

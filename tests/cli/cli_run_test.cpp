@@ -1,8 +1,10 @@
 #include "calculation.h"
+#include "icm_exact.h"
 #include "run.h"
 #include "usage_error.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <initializer_list>
@@ -171,6 +173,26 @@ TEST(CliInput, ReportsAsTheCommandLineDoes) {
     }
 }
 
+// Negative payouts beside positive ones, among stacks in a ratio of 1e5, in a field: the
+// equities still agree with the whole-table engine's.
+TEST(CliEngine, FieldTakesNegativePayouts) {
+    const std::vector<int> chips = {0,  2,     3,  4,      5, 6,  7,  8, 9,
+                                    10, 11212, 13, 186150, 1, 67, 18, 8, 20};
+    std::vector<double> shares = {5, 4, -2, 8, 20};
+    ASSERT_EQ(ChooseEngine(chips, shares.size()), Engine::Field);
+    std::string list;
+    for (int count : chips)
+        list += (list.empty() ? "" : ",") + std::to_string(count);
+    const auto report = nlohmann::json::parse(
+        RunTool({"--chips", list.c_str(), "--payouts", "5,4,-2,8,20", "--json"}));
+    for (double& share : shares)
+        share /= 35;
+    const std::vector<double> exact = ComputeICMEquities(chips, shares);
+    for (std::size_t i = 0; i < chips.size(); ++i)
+        EXPECT_NEAR(report["players"][i]["equity"].get<double>(), exact[i], 1e-10 * exact[i])
+            << "seat " << i + 1;
+}
+
 TEST(CliEngine, SmallTablesKeepTheExactEngines) {
     const auto seats = [](int players, int empty, int negative) {
         std::vector<int> chips(static_cast<std::size_t>(players + empty), 0);
@@ -186,8 +208,10 @@ TEST(CliEngine, SmallTablesKeepTheExactEngines) {
         {seats(10, 0, 0), 5, Engine::Dialog},
         {seats(3, 0, 1), 1, Engine::Dialog},
         {seats(10, 0, 0), 6, Engine::WholeTable},
-        {seats(kWholeTablePlayers, 100, 0), 30, Engine::WholeTable},
+        {seats(kWholeTablePlayers, 100, 0), 10, Engine::WholeTable},
         {seats(kWholeTablePlayers + 1, 0, 0), 2, Engine::Field},
+        {seats(kWholeTablePlayersAllPaid, 0, 0), kWholeTablePlayersAllPaid, Engine::WholeTable},
+        {seats(kWholeTablePlayersAllPaid + 1, 5, 0), 30, Engine::Field},
         {seats(24, 10, 1), 30, Engine::WholeTable},
     };
     for (const auto& c : cases)
