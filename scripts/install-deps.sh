@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang-format clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool imagemagick x11-utils tesseract-ocr
-    googletest libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+    googletest libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libeigen3-dev
     python3 python3-pil
 )
 
