@@ -213,7 +213,7 @@ protected:
                     ::DestroyWindow(hEditor);
                 break;
             case 11:
-                if (Chance(10)) {
+                if (Chance(30)) {
                     // Its notifications while it goes find the host done with it.
                     m_nGridsDestroyed++;
                     m_bGridGone = true;
@@ -403,7 +403,7 @@ protected:
 };
 
 TEST_F(HostileHostTest, RandomInputCallsAndHarmfulHandlersKeepTheGridTrueToTheModel) {
-    const int nSteps = EnvInt("GRID_HOSTILE_STEPS", 2000);
+    const int nSteps = EnvInt("GRID_HOSTILE_STEPS", 1500);
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < nSteps; i++) {
         const std::string context =
