@@ -132,14 +132,20 @@ void CFListCtrl::DeleteAllRows() {
 }
 
 void CFListCtrl::SwapRows(POSITION hRowA, POSITION hRowB) {
+    // Sorting swaps often, mostly without notifying: the rows are looked up again
+    // only once a handler has run.
     const XFList_RowRef a = RefRow(hRowA);
     const XFList_RowRef b = RefRow(hRowB);
+    const UINT nSent = m_nNotifyCount;
+    const auto there = [&](const XFList_RowRef& ref) {
+        return m_nNotifyCount == nSent || IsSameRow(ref);
+    };
     const BOOL bShownA = !AreChildrenHidden(hRowA);
     const BOOL bShownB = !AreChildrenHidden(hRowB);
     Expand(hRowA, TRUE);
-    if (IsSameRow(a) && IsSameRow(b))
+    if (there(a) && there(b))
         Expand(hRowB, TRUE);
-    if (!IsSameRow(a) || !IsSameRow(b))
+    if (!there(a) || !there(b))
         return; // a handler deleted one of them
 
     XFList_Row* pA = GetRowRecord(hRowA);
@@ -169,12 +175,12 @@ void CFListCtrl::SwapRows(POSITION hRowA, POSITION hRowB) {
         SetListItemRow(pB->m_nListIndex, hRowB);
     }
 
-    if (bShownA && IsSameRow(a))
+    if (bShownA && there(a))
         Expand(hRowA, FALSE);
-    if (bShownB && IsSameRow(b))
+    if (bShownB && there(b))
         Expand(hRowB, FALSE);
-    if (IsSameRow(a))
+    if (there(a))
         RedrawRow(hRowA);
-    if (IsSameRow(b))
+    if (there(b))
         RedrawRow(hRowB);
 }
