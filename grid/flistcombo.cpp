@@ -110,9 +110,12 @@ void CFList_ComboBox::OnKillFocusReflect() {
     LRESULT lResult = 0;
     if (!FLEditorReportEnd(this, end, &lResult))
         return; // destroyed, with the grid, while the report was handled
-    if (lResult & FLNR_KEEPEDIT)
+    if (lResult & FLNR_KEEPEDIT) {
+        // The edit goes on; a later loss of the focus ends it as Enter again, not as
+        // the key that ended this round.
+        m_nEndKey = VK_RETURN;
         SetFocus();
-    else
+    } else
         PostMessage(WM_CLOSE); // destroyed once this notification has been handled
 }
 
@@ -128,6 +131,10 @@ BOOL CFList_ComboBox::PreTranslateMessage(MSG* pMsg) {
 // the grid cell: window-coloured edges, a flat button, the neighbours' backgrounds.
 void CFList_ComboBox::OnPaint() {
     Default();
+    // The frame reads the cell's row, which only the open editor may rely on: once
+    // its edit ended the row may be gone before the posted close arrives.
+    if (m_pGrid->m_pEditor != this)
+        return;
     CClientDC dc(this);
     PaintFlatFrame(dc);
 }

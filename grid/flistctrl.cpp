@@ -2,9 +2,10 @@
 #include "flistctrl.h"
 
 CFListCtrl::CFListCtrl()
-    : m_pfnCompare(CompareItems), m_pNotifyWnd(nullptr), m_nRedrawLock(0), m_pEditor(nullptr),
-      m_hEditRow(nullptr), m_nEditCol(-1), m_nContinueKey(0), m_hFocusRow(nullptr), m_nFocusCol(-1),
-      m_crFocusRowBk(FLCLR_SYSTEM), m_crFocusRowText(FLCLR_SYSTEM), m_crFocusCellBk(FLCLR_SYSTEM),
+    : m_pfnCompare(CompareItems), m_pNotifyWnd(nullptr), m_nRedrawLock(0), m_nNextSerial(1),
+      m_nNotifyCount(0), m_pEditor(nullptr), m_hEditRow(nullptr), m_nEditCol(-1), m_nContinueKey(0),
+      m_hFocusRow(nullptr), m_nFocusCol(-1), m_crFocusRowBk(FLCLR_SYSTEM),
+      m_crFocusRowText(FLCLR_SYSTEM), m_crFocusCellBk(FLCLR_SYSTEM),
       m_crFocusCellText(FLCLR_SYSTEM), m_nMemWidth(0), m_nMemHeight(0), m_nLineHeight(0),
       m_nCollapsedImage(-1), m_nExpandedImage(-1), m_dwFlags(FLF_ROWFOCUS), m_nLinesPerRow(1),
       m_nTreeColumn(-1) {
@@ -85,6 +86,7 @@ void CFListCtrl::OnDestroy() {
     m_hEditRow = nullptr;
     m_nEditCol = -1;
     DeleteItem(FL_ROOT); // one FLN_DELETEROW per row while the parent still exists
+    FreeRows();          // any the parent inserted meanwhile
     FreeProfiles();
     CListCtrl::OnDestroy();
 }

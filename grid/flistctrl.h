@@ -20,6 +20,8 @@ public:
     PFNFLCOMPARE m_pfnCompare;
     CWnd* m_pNotifyWnd;
     int m_nRedrawLock;
+    UINT m_nNextSerial;  // of the next row inserted
+    UINT m_nNotifyCount; // notifications sent so far: has any handler run meanwhile?
     XFList_ControlProfile m_DefaultProfile;
     CArray<XFList_ControlProfile*> m_Profiles;
     // In-place editing.
@@ -73,6 +75,12 @@ public:
     // Whether a handle taken from outside the records (list-view item data) names a
     // live row; the root is never shown, so it does not count.
     BOOL IsLiveRow(POSITION hRow) const;
+    // A handle to hold across a notification, and whether it still names the same
+    // row afterwards (the root always does; null never does).
+    XFList_RowRef RefRow(POSITION hRow);
+    BOOL IsSameRow(const XFList_RowRef& ref);
+    // Whether hRow is hTop or lies below it (FL_ROOT is above every row).
+    BOOL IsInSubtree(POSITION hRow, POSITION hTop);
 
     // Record access for the other parts of the grid (flistmodel.cpp).
     XFList_Row* GetRowRecord(POSITION hRow);
@@ -89,6 +97,9 @@ public:
     void SetFocusCell(POSITION hRow, int nCol);
     int GetFocusCol();
     BOOL IsEditorOpen();
+    // Ends an open edit as Escape does, storing nothing, when its row is hTop or lies
+    // below it (bWithTop FALSE: only below it): before a tree change removes or hides it.
+    void CancelEditUnder(POSITION hTop, BOOL bWithTop);
 
     // Geometry (flistgeometry.cpp): every rectangle of a cell comes from
     // GetCellMetrics, which GetCellRect's kinds read.
@@ -201,6 +212,11 @@ private:
     void RenumberListFrom(int nItem);
     void SetListItemRow(int nItem, POSITION hRow);
 
+    // Keeping the focus and the edit on live, shown rows while the tree changes.
+    BOOL KeepFocusShown();
+    void MoveFocusOff(POSITION hRow);
+    void DeleteAllRows();
+
     // Nested suspension of the list view's painting.
     void SuspendRedraw();
     void ResumeRedraw();
@@ -241,6 +257,8 @@ private:
     void PressCellButton(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol);
     void OpenDropDownEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol, BOOL bEditable);
     LRESULT CloseEditor(UINT nEndKey, FL_ENDEDIT* pEnd);
+    // After a notification: the cell is still there and still the focus cell.
+    BOOL IsFocusCellStill(const XFList_RowRef& row, int nCol);
 
     // Row height.
     void RequestMeasure();

@@ -44,10 +44,14 @@ void CFListCtrl::OpenDropDownEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int n
         pProfile->m_strText = notify.strText;
         pProfile->m_dwData = notify.dwData;
     }
+    const XFList_RowRef row = RefRow(hRow);
     if (SendNotify(&notify) & FLNR_VETO)
         return;
-    if (IsEditorOpen() || !IsLiveRow(hRow))
-        return; // the notification window opened an editor or deleted the row
+    // The notification window may have opened an editor, deleted the row, moved the
+    // focus or destroyed the grid, and its profiles with it.
+    if (IsEditorOpen() || !IsFocusCellStill(row, nCol))
+        return;
+    pProfile = GetProfile(hRow, nCol);
 
     RECT rc;
     if (!GetCellRect(hRow, nCol, FLR_TEXT, &rc, FALSE))

@@ -86,12 +86,15 @@ BOOL CFListCtrl::OpenTextEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol)
         return FALSE;
     }
 
+    const XFList_RowRef row = RefRow(hRow);
     FL_NOTIFY notify;
     BuildNotify(notify, hRow, nCol, FLN_BEGINEDIT);
     if (SendNotify(&notify) & FLNR_VETO)
         return FALSE;
     if (IsEditorOpen())
         return TRUE; // the notification window opened one meanwhile; never two
+    if (!IsFocusCellStill(row, nCol))
+        return FALSE; // the handler deleted the row or moved the focus
 
     RECT rcLabel;
     if (!GetCellRect(hRow, nCol, FLR_LABEL, &rcLabel, FALSE))
@@ -121,30 +124,35 @@ BOOL CFListCtrl::OpenTextEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol)
 void CFListCtrl::PressCellButton(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol) {
     if (nMsg != WM_LBUTTONDOWN && !(nMsg == WM_KEYDOWN && wKey == VK_SPACE))
         return;
+    const XFList_RowRef row = RefRow(hRow);
     FL_NOTIFY notify;
     BuildNotify(notify, hRow, nCol, FLN_BUTTONCLICK);
     if (SendNotify(&notify) & FLNR_VETO)
         return;
     // A button that deletes its own row is a fair use of the notification.
-    if (!IsLiveRow(hRow))
-        return;
     ::SetFocus(m_hWnd);
+    if (!IsSameRow(row))
+        return;
     SetItemText(hRow, nCol, notify.strText);
     SetItemData(hRow, nCol, notify.dwData);
 }
 
 LRESULT CFListCtrl::CloseEditor(UINT nEndKey, FL_ENDEDIT* pEnd) {
+    // Only the open editor's report counts: one the grid no longer waits for (its
+    // edit was cancelled, or its window destroyed by someone else) is ignored.
+    if (!pEnd || !m_pEditor || pEnd->hRow != m_hEditRow || pEnd->nCol != m_nEditCol)
+        return 0;
     CWnd* pEditor = m_pEditor;
     m_pEditor = nullptr; // the notification window sees no open editor
     LRESULT lResult = 0;
-    // A report without an edit cell, or for a row deleted meanwhile, is ignored.
-    const BOOL bCell = pEnd && IsLiveRow(m_hEditRow) && m_nEditCol >= 0 && IsLiveRow(pEnd->hRow);
+    const BOOL bCell = IsLiveRow(m_hEditRow) && m_nEditCol >= 0;
     const DWORD dwKind = bCell ? GetProfile(m_hEditRow, m_nEditCol)->m_dwStyle & kKindMask : 0;
     if (bCell && IsEditableKind(dwKind)) {
         if (nEndKey != VK_RETURN && nEndKey != VK_TAB) {
             RedrawRow(pEnd->hRow); // Escape: the old text stays, nobody is told
         } else {
-            const HWND hEditor = pEditor ? pEditor->GetSafeHwnd() : nullptr;
+            const HWND hEditor = pEditor->GetSafeHwnd();
+            const XFList_RowRef row = RefRow(pEnd->hRow);
             FL_NOTIFY notify;
             BuildNotify(notify, pEnd->hRow, pEnd->nCol, FLN_ENDEDIT);
             notify.strText = pEnd->strText;
@@ -152,20 +160,28 @@ LRESULT CFListCtrl::CloseEditor(UINT nEndKey, FL_ENDEDIT* pEnd) {
                 notify.dwData = pEnd->dwData;
             lResult = SendNotify(&notify);
 
-            // Kept only while the editor lives: the handler may have destroyed it.
-            const BOOL bKeep = (lResult & FLNR_KEEPEDIT) && FLEditorAlive(hEditor, pEditor);
+            // The handler may have deleted the row (and a new one may have its
+            // address), moved the focus, destroyed the editor or the grid, or opened
+            // another editor: the edit is kept, and the text stored, only where it
+            // still belongs.
+            const BOOL bSame = IsSameRow(row);
+            const BOOL bKeep = (lResult & FLNR_KEEPEDIT) && IsFocusCellStill(row, pEnd->nCol) &&
+                               !IsEditorOpen() && FLEditorAlive(hEditor, pEditor);
             if (bKeep)
                 m_pEditor = pEditor;
-            if (!(lResult & FLNR_VETO) && IsLiveRow(pEnd->hRow)) {
+            else
+                lResult &= ~FLNR_KEEPEDIT; // so the editor closes
+            if (!(lResult & FLNR_VETO) && bSame) {
                 SetItemText(pEnd->hRow, pEnd->nCol, notify.strText);
                 if (IsDropDownKind(dwKind))
                     SetItemData(pEnd->hRow, pEnd->nCol, notify.dwData);
             }
-            RedrawRow(pEnd->hRow);
+            if (bSame)
+                RedrawRow(pEnd->hRow);
 
             if (bKeep)
                 return lResult; // the edit cell stays recorded
-            if (nEndKey == VK_TAB && !(lResult & FLNR_KEEPEDIT)) {
+            if (nEndKey == VK_TAB && bSame && GetSafeHwnd()) {
                 // Move on and open the next cell's editor, inside this report; that
                 // attempt records the new edit cell.
                 m_nContinueKey = VK_TAB;
@@ -178,6 +194,10 @@ LRESULT CFListCtrl::CloseEditor(UINT nEndKey, FL_ENDEDIT* pEnd) {
     m_hEditRow = nullptr;
     m_nEditCol = -1;
     return lResult;
+}
+
+BOOL CFListCtrl::IsFocusCellStill(const XFList_RowRef& row, int nCol) {
+    return IsSameRow(row) && m_hFocusRow == row.hRow && GetFocusCol() == nCol;
 }
 
 void CFListCtrl::OnEditorEnded(NMHDR* pNMHDR, LRESULT* pResult) {

@@ -50,12 +50,13 @@ void CFListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
             break;
         case VK_SPACE:
             break; // a button press, below
-        // Page moves go one row less than a page, so the old row stays in sight.
+        // Page moves go one row less than a page, so the old row stays in sight, but
+        // at least one row: a page may hold less than two.
         case VK_PRIOR:
-            FocusListItem(std::max(0, nItem - nPage + 1), nFocusCol);
+            FocusListItem(std::max(0, nItem - std::max(1, nPage - 1)), nFocusCol);
             break;
         case VK_NEXT:
-            FocusListItem(std::min(nItems - 1, nItem + nPage - 1), nFocusCol);
+            FocusListItem(std::min(nItems - 1, nItem + std::max(1, nPage - 1)), nFocusCol);
             break;
         case VK_END:
             if (nFocusCol < nCols - 1)

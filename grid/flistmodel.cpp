@@ -70,6 +70,7 @@ POSITION CFListCtrl::InsertItem(POSITION hParent, CString strText, int nImage, i
     const POSITION hRow = m_Rows.AddTail(pRow);
     pNew.release(); // owned through m_Rows from here on
     pRow->m_hSelf = hRow;
+    pRow->m_nSerial = m_nNextSerial++;
     pRow->m_hParent = hParent;
     pRow->m_nLevel = pParent->m_nLevel + 1;
     pRow->m_posInParent = pParent->m_Children.AddTail(hRow);

@@ -27,8 +27,12 @@ void CFListCtrl::HandleClick(BOOL bDoubleClick, CPoint pt) {
 
     const POSITION hOldRow = m_hFocusRow;
     const int nOldCol = GetFocusCol();
+    const XFList_RowRef row = RefRow(hRow);
     SetFocusCell(hRow, nCol);
     if (m_dwFlags & FLF_ROWFOCUS)
+        return;
+    // The focus change's handler may have deleted the row or moved the focus on.
+    if (!IsFocusCellStill(row, nCol))
         return;
 
     if (GetCellRect(hRow, nCol, FLR_CHECKBOX, &rcPart, FALSE) && ::PtInRect(&rcPart, pt)) {
@@ -54,7 +58,8 @@ void CFListCtrl::ClickCheckBox(POSITION hRow, int nCol) {
     // current one, which the notification window replaces with what it wants.
     if (GetProfileAt(notify.nProfile)->m_dwStyle & FLPS_AUTOCHECK)
         notify.nCheck = notify.nCheck == 0 ? 1 : 0;
-    if (!(SendNotify(&notify) & FLNR_VETO) && IsLiveRow(hRow))
+    const XFList_RowRef row = RefRow(hRow);
+    if (!(SendNotify(&notify) & FLNR_VETO) && IsSameRow(row))
         SetCheck(hRow, nCol, notify.nCheck);
 }
 

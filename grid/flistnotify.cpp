@@ -27,6 +27,7 @@ LRESULT CFListCtrl::SendNotify(FL_NOTIFY* pNotify) {
     const HWND hReceiver = m_pNotifyWnd ? m_pNotifyWnd->GetSafeHwnd() : ::GetParent(GetSafeHwnd());
     if (!hReceiver)
         return 0;
+    m_nNotifyCount++;
     return ::SendMessageW(hReceiver, WM_NOTIFY, pNotify->hdr.idFrom,
                           reinterpret_cast<LPARAM>(pNotify));
 }

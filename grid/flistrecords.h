@@ -143,6 +143,15 @@ struct XFList_Row {
     POSITION m_hSelf = nullptr;
     POSITION m_hParent = nullptr;     // FL_ROOT for a top-level row
     POSITION m_posInParent = nullptr; // this row's entry in the parent's m_Children
+    UINT m_nSerial = 0;               // unique among the grid's rows, never reused
+};
+
+// A row handle held across a notification, together with the serial number of the
+// row it named: the handler may delete that row, and a row inserted next may get the
+// same address. The root's serial is 0 and it never goes.
+struct XFList_RowRef {
+    POSITION hRow = nullptr;
+    UINT nSerial = 0;
 };
 
 // One column.

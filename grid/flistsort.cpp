@@ -2,15 +2,24 @@
 // divider double click.
 #include "flistctrl.h"
 
+#include <vector>
+
 void CFListCtrl::OnHeaderItemClick(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
     const NMHEADERW* pHeader = reinterpret_cast<const NMHEADERW*>(pNMHDR);
     if (pHeader->iButton != 0)
         return; // only the left button sorts
-    XFList_Column* pColumn = GetColumn(pHeader->iItem);
-    const BOOL bDescending = pColumn->m_bSortDescending;
-    SortColumn(pHeader->iItem, bDescending);
-    pColumn->m_bSortDescending = !bDescending;
+    const int nCol = pHeader->iItem;
+    const BOOL bDescending = GetColumn(nCol)->m_bSortDescending;
+    // The header does not take the focus: an open edit ends here first, stored as a
+    // click elsewhere stores it, so that no row moves under the editor. An edit the
+    // parent keeps open keeps the rows where they are.
+    if (IsEditorOpen())
+        ::SetFocus(m_hWnd);
+    if (IsEditorOpen() || !GetSafeHwnd())
+        return;
+    SortColumn(nCol, bDescending);
+    GetColumn(nCol)->m_bSortDescending = !bDescending;
 }
 
 void CFListCtrl::OnHeaderDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult) {
@@ -25,39 +34,55 @@ void CFListCtrl::SortColumn(int nCol, BOOL bDescending) {
     SuspendRedraw();
     SortChildren(nCol, FL_ROOT, TRUE);
     m_nRedrawLock = 0;
+    if (!GetSafeHwnd())
+        return; // a handler destroyed the grid
     SendMessage(WM_SETREDRAW, TRUE, 0);
     // Rows repainted while painting was off were not drawn; show the new order.
     Invalidate();
 }
 
 // A stable bubble sort over the linked children: only strictly out-of-order
-// neighbours change places, so equal rows keep their order.
+// neighbours change places, so equal rows keep their order. An exchange of rows with
+// shown children notifies, and the handler may change the rows: after any
+// notification the rows held are checked before they are used again.
 void CFListCtrl::SortChildren(int nCol, POSITION hParent, BOOL bRecursive) {
-    CList<POSITION>& children = GetRowRecord(hParent)->m_Children;
-    if (children.GetCount() > 2) {
+    const XFList_RowRef parent = RefRow(hParent);
+    const INT_PTR nCount = GetRowRecord(hParent)->m_Children.GetCount();
+    if (nCount > 2) {
         const BOOL bDescending = GetColumn(nCol)->m_bSortDescending;
+        // No more passes than rows: a handler that undoes exchanges cannot keep the
+        // sort going for ever.
         BOOL bSwapped = TRUE;
-        while (bSwapped) {
+        for (INT_PTR nPass = 0; bSwapped && nPass <= nCount; nPass++) {
             bSwapped = FALSE;
-            POSITION pos = children.GetHeadPosition();
-            POSITION posNext = pos;
-            children.GetNext(posNext);
-            while (posNext) {
-                const POSITION hA = children.GetAt(pos);
-                const POSITION hB = children.GetAt(posNext);
+            POSITION hA = GetNextItem(hParent, FLGN_CHILD);
+            POSITION hB = hA ? GetNextItem(hA, FLGN_NEXT) : nullptr;
+            while (hB) {
                 const int nOrder = m_pfnCompare(this, nCol, hA, hB);
                 if (bDescending ? nOrder < 0 : nOrder > 0) {
-                    SwapRows(hA, hB); // the entry at pos now holds B, the next one A
+                    const UINT nSent = m_nNotifyCount;
+                    const XFList_RowRef a = RefRow(hA);
+                    SwapRows(hA, hB); // A now stands where B stood
                     bSwapped = TRUE;
+                    if (m_nNotifyCount != nSent && !IsSameRow(parent))
+                        return;
+                    if (m_nNotifyCount != nSent && !IsSameRow(a))
+                        break; // the next pass starts afresh
+                } else {
+                    hA = hB;
                 }
-                pos = posNext;
-                children.GetNext(posNext);
+                hB = GetNextItem(hA, FLGN_NEXT);
             }
         }
     }
     if (bRecursive) {
-        for (POSITION pos = children.GetHeadPosition(); pos;)
-            SortChildren(nCol, children.GetNext(pos), TRUE);
+        std::vector<XFList_RowRef> children;
+        for (POSITION pos = GetRowRecord(hParent)->m_Children.GetHeadPosition(); pos;)
+            children.push_back(RefRow(GetRowRecord(hParent)->m_Children.GetNext(pos)));
+        const UINT nSent = m_nNotifyCount;
+        for (const XFList_RowRef& child : children)
+            if (m_nNotifyCount == nSent || IsSameRow(child))
+                SortChildren(nCol, child.hRow, TRUE);
     }
 }
 

@@ -108,10 +108,16 @@ void CFListCtrl::ShowRow(POSITION hRow, BOOL bShow) {
         RemoveListItem(pRow);
         return;
     }
+    if (pRow->m_nListIndex >= 0)
+        return; // one list item per row, however often asked
+    // A row stays hidden under a hidden or collapsed parent. Only a caller's collapse
+    // of the root, or the delete-all, collapses the root: rows inserted meanwhile
+    // appear when it is expanded again.
     const POSITION hParent = pRow->m_hParent;
-    if (hParent != FL_ROOT &&
-        (GetRowRecord(hParent)->m_nListIndex < 0 || AreChildrenHidden(hParent)))
-        return; // stays hidden under a hidden or collapsed parent
+    const XFList_Row* pParent = GetRowRecord(hParent);
+    if (hParent == FL_ROOT ? pParent->m_bCollapsed
+                           : pParent->m_nListIndex < 0 || AreChildrenHidden(hParent))
+        return;
     AddListItem(hRow);
 }
 
@@ -172,6 +178,25 @@ BOOL CFListCtrl::IsLiveRow(POSITION hRow) const {
         return FALSE;
     for (POSITION pos = m_Rows.GetHeadPosition(); pos; m_Rows.GetNext(pos))
         if (pos == hRow)
+            return TRUE;
+    return FALSE;
+}
+
+XFList_RowRef CFListCtrl::RefRow(POSITION hRow) {
+    const XFList_Row* pRow = hRow == FL_ROOT ? nullptr : GetRowRecord(hRow);
+    return XFList_RowRef{hRow, pRow ? pRow->m_nSerial : 0};
+}
+
+BOOL CFListCtrl::IsSameRow(const XFList_RowRef& ref) {
+    if (ref.hRow == FL_ROOT)
+        return TRUE;
+    // The address alone could name a row inserted after the old one was freed.
+    return IsLiveRow(ref.hRow) && GetRowRecord(ref.hRow)->m_nSerial == ref.nSerial;
+}
+
+BOOL CFListCtrl::IsInSubtree(POSITION hRow, POSITION hTop) {
+    for (; hRow; hRow = GetRowRecord(hRow)->m_hParent)
+        if (hRow == hTop)
             return TRUE;
     return FALSE;
 }

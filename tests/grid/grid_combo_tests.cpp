@@ -234,13 +234,21 @@ TEST_F(GridDropDownTest, AnswerTwoKeepsTheListOpenAfterStoring) {
     Key(List(), VK_F2);
     CFList_ComboBox* pCombo = Editor();
     Key(pCombo->GetSafeHwnd(), VK_DOWN);
-    Key(pCombo->GetSafeHwnd(), VK_RETURN);
+    Key(pCombo->GetSafeHwnd(), VK_TAB);
     EXPECT_EQ(m_grid.m_pEditor, pCombo);
     EXPECT_EQ(::GetFocus(), pCombo->GetSafeHwnd());
     EXPECT_EQ(m_grid.GetItemText(m_rows[1], 1), CString(L"Blue"));
     Pump();
     EXPECT_EQ(EditorWindows(), 1);
-    pCombo->DestroyWindow();
+    // A later loss of the focus ends the edit as Enter, not as the kept round's Tab:
+    // the focus cell stays.
+    m_notes.AnswerWith(FLN_ENDEDIT, 0);
+    ::SetFocus(List());
+    Pump();
+    EXPECT_EQ(m_grid.m_pEditor, nullptr);
+    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[1]);
+    EXPECT_EQ(m_grid.GetFocusCol(), 1);
+    EXPECT_EQ(EditorWindows(), 0);
 }
 
 TEST_F(GridDropDownTest, ButtonIsOnePixelNarrowerWithGridLines) {

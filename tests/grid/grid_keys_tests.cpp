@@ -91,6 +91,16 @@ TEST_F(GridKeysTest, KeysMoveTheFocusCellWithinTheGrid) {
     }
 }
 
+TEST_F(GridKeysTest, PageKeysMoveOneRowWhenNotEvenOneRowFitsThePage) {
+    FitRowsPerPage(0);
+    ASSERT_LE(ListSend(LVM_GETCOUNTPERPAGE), 1); // the list view may count a part row
+    Focus(m_rows[4], 1);
+    Key(VK_NEXT);
+    ExpectFocus(m_rows[5], 1);
+    Key(VK_PRIOR);
+    ExpectFocus(m_rows[4], 1);
+}
+
 TEST_F(GridKeysTest, PlusAndMinusExpandAndCollapseTheFocusRow) {
     const POSITION hChild = AddChildRow(m_rows[2]);
     Focus(m_rows[2], 0);

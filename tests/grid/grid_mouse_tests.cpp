@@ -110,6 +110,23 @@ TEST_F(GridMouseTest, DraggingADividerWhileEditingCommitsAndTakesTheWidth) {
     EXPECT_GRID_CONSISTENT();
 }
 
+// The header takes no focus: the grid ends an open edit itself, storing it as a click
+// elsewhere does, before any row moves.
+TEST_F(GridMouseTest, HeadingClickWhileEditingStoresTheEditThenSorts) {
+    ClickCell(m_rows[0], 1, true);
+    ASSERT_NE(Editor(), nullptr);
+    Type(L"5");
+    RECT rc = {};
+    const HWND hHeader = m_grid.GetHeaderCtrl()->GetSafeHwnd();
+    ::SendMessageW(hHeader, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rc));
+    Click(hHeader, POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+    Pump();
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Text(m_rows[0], 1), L"5");
+    EXPECT_EQ(ListRows().back(), m_rows[0]); // the only chip count sorts last
+    EXPECT_GRID_CONSISTENT();
+}
+
 TEST_F(GridMouseTest, WidthNotificationsAreTakenOnceAndCheckTheColumn) {
     NMHEADERW header = {};
     HDITEMW item = {};
