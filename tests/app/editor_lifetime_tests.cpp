@@ -20,7 +20,7 @@ std::atomic<long> g_nLiveBlocks{0};
 
 } // namespace
 
-// The runtime's other forms of new and delete (arrays, nothrow, sized) come here too.
+// The runtime's array and nothrow forms of new and delete come here too.
 void* operator new(std::size_t nSize) {
     void* p = std::malloc(nSize ? nSize : 1);
     if (!p)
@@ -33,6 +33,9 @@ void operator delete(void* p) noexcept {
         --g_nLiveBlocks;
         std::free(p);
     }
+}
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
 }
 
 namespace {
