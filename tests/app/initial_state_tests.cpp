@@ -46,6 +46,8 @@ TEST(MainDialogStart, InputsAndGridShowTheirDefaults) {
     for (int i = 1; i <= 10; i++)
         names.push_back(L"Player " + std::to_wstring(i));
     RunInsideModal(dlg, [&] {
+        // First: a window another test program shows may take the focus meanwhile.
+        nFocusID = ::GetDlgCtrlID(::GetFocus());
         CFListCtrl& grid = CTallyvaneDlgTestAccess::Grid(dlg);
         namesShown = PaintedAs(grid, 0, names);
         equitiesShown = PaintedAs(grid, 2, Texts(10, L"0"));
@@ -54,7 +56,6 @@ TEST(MainDialogStart, InputsAndGridShowTheirDefaults) {
         pool = TextOf(dlg, IDC_POOL);
         for (int i = 0; i < 5; ++i)
             payouts[i] = TextOf(dlg, IDC_PAYOUT1 + i);
-        nFocusID = ::GetDlgCtrlID(::GetFocus());
         wchar_t szCaption[64] = {};
         ::GetWindowTextW(dlg.GetSafeHwnd(), szCaption, 64);
         caption = szCaption;
