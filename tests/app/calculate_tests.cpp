@@ -9,85 +9,71 @@ namespace {
 
 using Texts = std::vector<std::wstring>;
 
-const std::wstring kZero = L"0.000000";
+// Payouts (places 1 to 5), chips and pool as typed (null: the preset pool), and the
+// equity column of the first rows; the rest must read as zero ("-0.000000" for a
+// negative pool: an empty seat's 0 times it is a negative zero, and "%f" says so).
+struct Case {
+    std::vector<LPCWSTR> payouts, chips;
+    LPCWSTR lpszPool;
+    Texts equities;
+};
 
-// Enters payouts (places 1 to 5), chips and optionally a pool, presses the button,
-// and returns the equity column.
-Texts Calculate(const std::vector<LPCWSTR>& payouts, const std::vector<LPCWSTR>& chips,
-                LPCWSTR lpszPool = nullptr) {
+const Texts kWorked = {L"383.928571", L"327.500000", L"288.571429"};
+
+Texts Calculate(const Case& c) {
     CTallyvaneDlg dlg;
     Texts equities;
     RunInsideModal(dlg, [&] {
-        for (int i = 0; i < static_cast<int>(payouts.size()); ++i)
-            TypeInto(dlg, IDC_PAYOUT1 + i, payouts[i]);
-        if (lpszPool != nullptr)
-            TypeInto(dlg, IDC_POOL, lpszPool);
-        EnterChips(dlg, chips);
+        for (int i = 0; i < static_cast<int>(c.payouts.size()); ++i)
+            TypeInto(dlg, IDC_PAYOUT1 + i, c.payouts[i]);
+        if (c.lpszPool != nullptr)
+            TypeInto(dlg, IDC_POOL, c.lpszPool);
+        EnterChips(dlg, c.chips);
         PressCalculate(dlg);
         equities = ColumnTexts(dlg, 2);
     });
     return equities;
 }
 
-Texts WithZeros(Texts head) {
-    head.resize(10, kZero);
-    return head;
+class CalculateICM : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CalculateICM, EquityColumnShowsTheAmounts) {
+    const Case& c = GetParam();
+    const Texts equities = Calculate(c);
+    Texts expected = c.equities;
+    const bool bNegative = c.lpszPool != nullptr && c.lpszPool[0] == L'-';
+    expected.resize(10, bNegative ? L"-0.000000" : L"0.000000");
+    EXPECT_EQ(equities, expected);
 }
 
-// What "%f" writes for a not-a-number amount, whatever its sign bit.
-const std::wstring kNotANumber = L"nan";
+// Only the proportions of the payouts count; empty payouts give not-a-number only to
+// players with chips.
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CalculateICM,
+    ::testing::Values(Case{{L"50", L"30", L"20"}, {L"50", L"30", L"20"}, nullptr, kWorked},
+                      Case{{L"5", L"3", L"2"}, {L"50", L"30", L"20"}, nullptr, kWorked},
+                      Case{{L"0.5", L"0.25", L"0.125", L"0.0625", L"0.0625"},
+                           {L"40", L"30", L"10", L"10", L"5", L"5"},
+                           nullptr,
+                           {L"305.233535", L"262.607094", L"134.795699", L"134.795699",
+                            L"81.283986", L"81.283986"}},
+                      Case{{L"50", L"30", L"20"}, {L"abc", L"x5"}, nullptr, {}},
+                      Case{{L"50", L"30", L"20"}, {}, nullptr, {}},
+                      Case{{}, {L"50", L"", L"20"}, nullptr, {L"nan", L"0.000000", L"nan"}},
+                      Case{{L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"0", {}},
+                      Case{{L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"pool", {}},
+                      Case{{L"50", L"30", L"20"},
+                           {L"50", L"30", L"20"},
+                           L"-1000",
+                           {L"-383.928571", L"-327.500000", L"-288.571429"}}));
 
-} // namespace
-
-TEST(CalculateICM, WorkedExampleToTheLastDigit) {
-    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}),
-              WithZeros({L"383.928571", L"327.500000", L"288.571429"}));
+// Conversion stops at the comma, letters count as nothing, blanks and a sign lead.
+TEST(CalculateICMChips, TextsAreReadLikeTheRuntimeDoes) {
+    EXPECT_EQ(Calculate({{L"50", L"30", L"20"}, {L"1,000", L"2", L"abc", L"  +1"}, nullptr, {}}),
+              Calculate({{L"50", L"30", L"20"}, {L"1", L"2", L"", L"1"}, nullptr, {}}));
 }
 
-TEST(CalculateICM, FiveFilledPlacesMatchTheEngine) {
-    EXPECT_EQ(Calculate({L"0.5", L"0.25", L"0.125", L"0.0625", L"0.0625"},
-                        {L"40", L"30", L"10", L"10", L"5", L"5"}),
-              WithZeros({L"305.233535", L"262.607094", L"134.795699", L"134.795699", L"81.283986",
-                         L"81.283986"}));
-}
-
-TEST(CalculateICM, OnlyTheProportionsOfThePayoutsCount) {
-    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}),
-              Calculate({L"5", L"3", L"2"}, {L"50", L"30", L"20"}));
-}
-
-TEST(CalculateICM, ChipTextsAreReadLikeTheRuntimeDoes) {
-    // Conversion stops at the comma, letters count as nothing, blanks and a sign lead.
-    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"1,000", L"2", L"abc", L"  +1"}),
-              Calculate({L"50", L"30", L"20"}, {L"1", L"2", L"", L"1"}));
-    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"abc", L"x5"}), WithZeros({}));
-}
-
-TEST(CalculateICM, EmptyChipsGiveZeroEverywhere) {
-    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {}), WithZeros({}));
-}
-
-TEST(CalculateICM, EmptyPayoutsGiveNotANumberOnlyForPlayersWithChips) {
-    const Texts equities = Calculate({}, {L"50", L"", L"20"});
-    ASSERT_EQ(equities.size(), 10u);
-    EXPECT_EQ(equities[0], kNotANumber);
-    EXPECT_EQ(equities[1], kZero);
-    EXPECT_EQ(equities[2], kNotANumber);
-    for (int i = 3; i < 10; ++i)
-        EXPECT_EQ(equities[i], kZero);
-}
-
-TEST(CalculateICM, PoolScalesTheAmounts) {
-    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"0"), WithZeros({}));
-    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"pool"), WithZeros({}));
-    // An empty seat's 0 times a negative pool is a negative zero, and "%f" says so.
-    Texts negative = Calculate({L"50", L"30", L"20"}, {L"50", L"30", L"20"}, L"-1000");
-    Texts expected = {L"-383.928571", L"-327.500000", L"-288.571429"};
-    expected.resize(10, L"-0.000000");
-    EXPECT_EQ(negative, expected);
-}
-
-TEST(CalculateICM, EveryPressReadsTheInputsAfresh) {
+TEST(CalculateICMAgain, EveryPressReadsTheInputsAfresh) {
     CTallyvaneDlg dlg;
     Texts first, second;
     RunInsideModal(dlg, [&] {
@@ -99,6 +85,10 @@ TEST(CalculateICM, EveryPressReadsTheInputsAfresh) {
         PressCalculate(dlg);
         second = ColumnTexts(dlg, 2);
     });
-    EXPECT_EQ(first, WithZeros({L"500.000000", L"500.000000"}));
-    EXPECT_EQ(second, WithZeros({kZero, L"1000.000000"}));
+    EXPECT_EQ(Texts(first.begin(), first.begin() + 3),
+              (Texts{L"500.000000", L"500.000000", L"0.000000"}));
+    EXPECT_EQ(Texts(second.begin(), second.begin() + 3),
+              (Texts{L"0.000000", L"1000.000000", L"0.000000"}));
 }
+
+} // namespace

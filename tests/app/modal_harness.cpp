@@ -1,6 +1,7 @@
 #include "modal_harness.h"
 
 #include <map>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -49,14 +50,9 @@ bool CancelIfPending(UINT_PTR nTicket) {
     return true;
 }
 
-INT_PTR RunInsideModal(CDialog& dlg, std::function<void()> body, bool bBodyEndsDialog) {
-    const UINT_PTR nTicket = RunLater([&dlg, bBodyEndsDialog, body = std::move(body)] {
-        body();
-        if (!bBodyEndsDialog)
-            dlg.EndDialog(kEndedByHarness);
-    });
-    // As in the program, the dialog under test is the application's main window, so
-    // the dialogs it opens are owned by it.
+// As in the program, the dialog under test is the application's main window, so the
+// dialogs it opens are owned by it.
+static INT_PTR DoModalAsMainWindow(CDialog& dlg) {
     CWinApp* pApp = AfxGetApp();
     CWnd* pOuterMain = pApp != nullptr ? pApp->m_pMainWnd : nullptr;
     if (pApp != nullptr && pOuterMain == nullptr)
@@ -64,10 +60,58 @@ INT_PTR RunInsideModal(CDialog& dlg, std::function<void()> body, bool bBodyEndsD
     const INT_PTR nResult = dlg.DoModal();
     if (pApp != nullptr)
         pApp->m_pMainWnd = pOuterMain;
+    return nResult;
+}
+
+INT_PTR RunInsideModal(CDialog& dlg, std::function<void()> body, bool bBodyEndsDialog) {
+    const UINT_PTR nTicket = RunLater([&dlg, bBodyEndsDialog, body = std::move(body)] {
+        body();
+        if (!bBodyEndsDialog)
+            dlg.EndDialog(kEndedByHarness);
+    });
+    const INT_PTR nResult = DoModalAsMainWindow(dlg);
     // A body left behind would run in a later test's dialog, on objects long gone.
     if (CancelIfPending(nTicket))
         ADD_FAILURE() << "the dialog ended (" << nResult << ") before the test body ran";
     return nResult;
+}
+
+namespace {
+
+struct StepRun {
+    CDialog* pDlg = nullptr;
+    std::vector<Step> steps;
+    size_t nNext = 0;
+    UINT_PTR nTicket = 0;
+};
+
+// A timer fires only when no posted message and no input is queued, so each step
+// starts after the loop has handled everything the previous one queued.
+void ScheduleNext(const std::shared_ptr<StepRun>& run) {
+    run->nTicket = RunLater([run] {
+        run->nTicket = 0;
+        if (!run->pDlg->GetSafeHwnd())
+            return;
+        if (run->nNext == run->steps.size()) {
+            run->pDlg->EndDialog(kEndedByHarness);
+            return;
+        }
+        run->steps[run->nNext++]();
+        ScheduleNext(run);
+    });
+}
+
+} // namespace
+
+size_t RunSteps(CDialog& dlg, std::vector<Step> steps) {
+    auto run = std::make_shared<StepRun>();
+    run->pDlg = &dlg;
+    run->steps = std::move(steps);
+    ScheduleNext(run);
+    DoModalAsMainWindow(dlg);
+    if (run->nTicket) // a step left behind would run in a later test's dialog
+        CancelIfPending(run->nTicket);
+    return run->nNext;
 }
 
 HWND FindThreadWindow(LPCWSTR lpszCaption) {

@@ -62,3 +62,12 @@ HFONT CreateCrispFont(int nHeight, int nWeight) {
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
                          DEFAULT_PITCH, L"Tahoma");
 }
+
+DWORD GdiObjects() {
+    if (const DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS))
+        return n;
+    DWORD n = 0;
+    for (UINT_PTR i = 1; i < 0x10000; ++i)
+        n += ::GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0;
+    return n;
+}

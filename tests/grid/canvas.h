@@ -33,5 +33,10 @@ private:
     HGDIOBJ m_hOldFont;
 };
 
+// The process's GDI objects, exactly, so that a loop of a few rounds shows a leak of
+// one. Wine has no count (GetGuiResources answers 0), but takes a handle whose upper
+// half is zero as naming whatever object lives at that index.
+DWORD GdiObjects();
+
 // A list font without smoothing, so text pixels have exactly the text colour.
 HFONT CreateCrispFont(int nHeight, int nWeight = FW_NORMAL);

@@ -62,45 +62,47 @@ protected:
     Rows m_rows;
 };
 
-TEST_F(GridComboTest, ValueMissingFromTheEntriesIsAddedAndPreselected) {
-    AddEntry(L"Red", 1);
-    AddEntry(L"Green", 2);
-    CFList_ComboBox* pCombo = OpenWindow(L"Blue", 7);
-    EXPECT_EQ(Entries(pCombo), (std::vector<Entry>{{L"Red", 1}, {L"Green", 2}, {L"Blue", 7}}));
-    EXPECT_EQ(Selected(pCombo), (Entry{L"Blue", 7}));
-    EXPECT_EQ(::GetFocus(), pCombo->GetSafeHwnd());
-    pCombo->DestroyWindow(); // deletes itself
-}
-
-TEST_F(GridComboTest, EqualTextsAreToldApartByItemDataAndCaseCounts) {
-    AddEntry(L"Same", 1);
-    AddEntry(L"Same", 2);
-    CFList_ComboBox* pCombo = OpenWindow(L"Same", 2);
-    EXPECT_EQ(pCombo->GetCount(), 2);
-    EXPECT_EQ(pCombo->GetCurSel(), 1);
-    pCombo->DestroyWindow();
-
-    pCombo = OpenWindow(L"same", 1); // no entry matches in this case
-    EXPECT_EQ(pCombo->GetCount(), 3);
-    EXPECT_EQ(Selected(pCombo), (Entry{L"same", 1}));
-    pCombo->DestroyWindow();
-}
-
-TEST_F(GridComboTest, SortedListKeepsEachEntrysItemData) {
-    AddEntry(L"c", 3);
-    AddEntry(L"a", 1);
-    AddEntry(L"b", 2);
-    CFList_ComboBox* pCombo = OpenWindow(L"b", 2, CBS_DROPDOWNLIST | CBS_SORT);
-    EXPECT_EQ(Entries(pCombo), (std::vector<Entry>{{L"a", 1}, {L"b", 2}, {L"c", 3}}));
-    EXPECT_EQ(pCombo->GetCurSel(), 1);
-    pCombo->DestroyWindow();
-}
-
-TEST_F(GridComboTest, EmptyEntriesStillOfferTheCellsValue) {
-    CFList_ComboBox* pCombo = OpenWindow(L"", 0);
-    EXPECT_EQ(Entries(pCombo), (std::vector<Entry>{{L"", 0}}));
-    EXPECT_EQ(pCombo->GetCurSel(), 0);
-    pCombo->DestroyWindow();
+// The entries the editor offers and the one it preselects, for the profile's entries
+// and the cell's value: a value missing from them is added; equal texts are told apart
+// by item data, and case counts; a sorted list keeps each entry's item data.
+TEST_F(GridComboTest, ValueIsPreselectedAndAddedWhenMissing) {
+    struct Case {
+        std::vector<Entry> entries;
+        Entry value;
+        DWORD dwStyle;
+        std::vector<Entry> offered;
+        int nSelected;
+    };
+    const Case cases[] = {
+        {{{L"Red", 1}, {L"Green", 2}},
+         {L"Blue", 7},
+         0,
+         {{L"Red", 1}, {L"Green", 2}, {L"Blue", 7}},
+         2},
+        {{{L"Same", 1}, {L"Same", 2}}, {L"Same", 2}, 0, {{L"Same", 1}, {L"Same", 2}}, 1},
+        {{{L"Same", 1}, {L"Same", 2}},
+         {L"same", 1},
+         0,
+         {{L"Same", 1}, {L"Same", 2}, {L"same", 1}},
+         2},
+        {{{L"c", 3}, {L"a", 1}, {L"b", 2}},
+         {L"b", 2},
+         CBS_SORT,
+         {{L"a", 1}, {L"b", 2}, {L"c", 3}},
+         1},
+        {{}, {L"", 0}, 0, {{L"", 0}}, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        Profile()->m_ComboItems.RemoveAll();
+        for (const Entry& entry : c.entries)
+            AddEntry(entry.strText, entry.dwData);
+        CFList_ComboBox* pCombo =
+            OpenWindow(c.value.strText, c.value.dwData, CBS_DROPDOWNLIST | c.dwStyle);
+        EXPECT_EQ(Entries(pCombo), c.offered);
+        EXPECT_EQ(pCombo->GetCurSel(), c.nSelected);
+        EXPECT_EQ(::GetFocus(), pCombo->GetSafeHwnd());
+        pCombo->DestroyWindow(); // deletes itself
+    }
 }
 
 } // namespace

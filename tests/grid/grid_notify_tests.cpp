@@ -1,6 +1,4 @@
 // Notification records, the parent's answers, the cell-value setters and the focus cell.
-#include <gmock/gmock.h>
-
 #include "grid_fixture.h"
 
 namespace {
@@ -16,6 +14,7 @@ protected:
         AddColumns(2);
         m_grid.InsertColumn(2, L"Checked", 60, LVCFMT_LEFT, m_nProfile);
         m_rows = AddRows(3);
+        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
         // The window was never painted: flush that first paint of every row, or the
         // first repaint a test triggers would include it.
         ::UpdateWindow(List());
@@ -35,33 +34,22 @@ TEST_F(GridNotifyTest, RecordCarriesTheCellOrEmptyValuesAndRaisesForAColumnOutsi
     m_grid.SetItemText(m_rows[1], 2, L"42");
     m_grid.SetItemData(m_rows[1], 2, 77);
     m_grid.GetItem(m_rows[1], 2)->m_nCheck = 2;
-
-    FL_NOTIFY notify;
-    m_grid.BuildNotify(notify, m_rows[1], 2, FLN_BEGINEDIT);
-    EXPECT_EQ(notify.hdr.hwndFrom, List());
-    EXPECT_EQ(notify.hdr.idFrom, 1014u);
-    EXPECT_EQ(notify.hdr.code, FLN_BEGINEDIT);
-    EXPECT_EQ(notify.strText, CString(L"42"));
-    EXPECT_EQ(notify.dwData, 77u);
-    EXPECT_EQ(notify.nCheck, 2);
-    EXPECT_EQ(notify.nProfile, m_nProfile);
-    EXPECT_EQ(notify.bCollapsed, TRUE); // no children counts as collapsed
-
+    FL_NOTIFY n;
+    m_grid.BuildNotify(n, m_rows[1], 2, FLN_BEGINEDIT);
+    EXPECT_EQ(n.hdr.hwndFrom, List());
+    EXPECT_EQ(n.hdr.idFrom, 1014u);
+    EXPECT_EQ(n.hdr.code, FLN_BEGINEDIT);
+    EXPECT_EQ(std::make_tuple(n.strText, n.dwData, n.nCheck, n.nProfile, n.bCollapsed),
+              std::make_tuple(CString(L"42"), DWORD(77), 2, m_nProfile, TRUE)); // childless
     // Reusing a record for the whole row must not keep the cell's values.
-    m_grid.BuildNotify(notify, m_rows[1], -1, FLN_EXPANDCHANGE);
-    EXPECT_TRUE(notify.strText.IsEmpty());
-    EXPECT_EQ(notify.dwData, 0u);
-    EXPECT_EQ(notify.nCheck, 0);
-    EXPECT_EQ(notify.nProfile, -1);
-    EXPECT_EQ(notify.bCollapsed, TRUE);
-
-    m_grid.BuildNotify(notify, nullptr, -1, FLN_FOCUSCHANGE);
-    EXPECT_EQ(notify.hRow, nullptr);
-    EXPECT_EQ(notify.bCollapsed, FALSE);
-
-    // Record for a column outside the row raises.
-    EXPECT_THROW(m_grid.BuildNotify(notify, m_rows[0], 3, FLN_BEGINEDIT), CInvalidArgException);
-    EXPECT_THROW(m_grid.BuildNotify(notify, FL_ROOT, 0, FLN_BEGINEDIT), CInvalidArgException);
+    m_grid.BuildNotify(n, m_rows[1], -1, FLN_EXPANDCHANGE);
+    EXPECT_EQ(std::make_tuple(n.strText, n.dwData, n.nCheck, n.nProfile, n.bCollapsed),
+              std::make_tuple(CString(), DWORD(0), 0, -1, TRUE));
+    m_grid.BuildNotify(n, nullptr, -1, FLN_FOCUSCHANGE);
+    EXPECT_EQ(n.hRow, nullptr);
+    EXPECT_EQ(n.bCollapsed, FALSE);
+    EXPECT_THROW(m_grid.BuildNotify(n, m_rows[0], 3, FLN_BEGINEDIT), CInvalidArgException);
+    EXPECT_THROW(m_grid.BuildNotify(n, FL_ROOT, 0, FLN_BEGINEDIT), CInvalidArgException);
 }
 
 TEST_F(GridNotifyTest, ParentsAnswerComesBackAndReachesOnlyTheNotifyWindow) {
@@ -69,8 +57,7 @@ TEST_F(GridNotifyTest, ParentsAnswerComesBackAndReachesOnlyTheNotifyWindow) {
     FL_NOTIFY notify;
     m_grid.BuildNotify(notify, m_rows[0], 0, FLN_BEGINEDIT);
     EXPECT_EQ(m_grid.SendNotify(&notify), FLNR_VETO | FLNR_KEEPEDIT);
-    ASSERT_EQ(m_notes.Log().size(), 1u);
-    EXPECT_EQ(m_notes.Log()[0].strText, CString(L"Player 1"));
+    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_BEGINEDIT, m_rows[0], 0, L"Player 1")));
 
     // A separate notification window takes the place of the parent.
     CWnd other;
@@ -93,72 +80,48 @@ TEST_F(GridNotifyTest, ItemDataIsStoredSilentlyButACheckStateRepaints) {
     m_grid.SetItemData(m_rows[1], 0, 5);
     EXPECT_EQ(m_grid.GetItem(m_rows[1], 0)->m_dwData, 5u);
     EXPECT_THAT(TakeDrawn(), IsEmpty());
-
     m_grid.SetCheck(m_rows[1], 2, 1);
     EXPECT_EQ(m_grid.GetItem(m_rows[1], 2)->m_nCheck, 1);
     EXPECT_THAT(TakeDrawn(), ElementsAre(1u));
-
     EXPECT_THROW(m_grid.SetCheck(m_rows[1], 3, 1), CInvalidArgException);
     EXPECT_THROW(m_grid.SetItemData(m_rows[1], -1, 1), CInvalidArgException);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
 }
 
-TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsThenNotifiesOnce) {
-    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
+TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsThenNotifiesOnceAndClampsTheColumn) {
     m_grid.SetFocusCell(m_rows[0], 1);
     ::UpdateWindow(List());
     TakeDrawn();
     m_notes.Clear();
-
     m_grid.SetFocusCell(m_rows[2], 2);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
     EXPECT_EQ(m_grid.GetFocusCol(), 2);
     EXPECT_THAT(TakeDrawn(), ElementsAre(0u, 2u));
-    ASSERT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    EXPECT_EQ(m_notes.Log()[0].hRow, m_rows[2]);
-    EXPECT_EQ(m_notes.Log()[0].nCol, 2);
-
-    // The same cell again: nothing is repainted and nothing is sent.
-    m_notes.Clear();
-    m_grid.SetFocusCell(m_rows[2], 2);
+    m_grid.SetFocusCell(m_rows[2], 2); // the same cell again: nothing happens
     EXPECT_THAT(TakeDrawn(), IsEmpty());
-    EXPECT_THAT(m_notes.Codes(), IsEmpty());
+    // A column past the last is the last; the root as focus means no row.
+    m_grid.SetFocusCell(m_rows[0], 7);
+    m_grid.SetFocusCell(m_rows[0], 9);
+    m_grid.SetFocusCell(FL_ROOT, -1);
+    EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
+    EXPECT_THAT(m_notes.Log(), ElementsAre(Note(FLN_FOCUSCHANGE, m_rows[2], 2),
+                                           Note(FLN_FOCUSCHANGE, m_rows[0], 2),
+                                           Note(FLN_FOCUSCHANGE, nullptr, -1)));
+    EXPECT_EQ(m_notes.Log()[1].nProfile, m_nProfile);
 }
 
-TEST_F(GridNotifyTest, RowFocusNotifiesColumnMinusOneAndAColumnPastTheLastIsTheLast) {
-    ASSERT_TRUE(m_grid.m_dwFlags & FLF_ROWFOCUS);
+TEST_F(GridNotifyTest, RowFocusNotifiesColumnMinusOneWithoutTheCellsText) {
+    m_grid.m_dwFlags |= FLF_ROWFOCUS;
     m_grid.SetFocusCell(m_rows[1], 2);
     EXPECT_EQ(m_grid.m_nFocusCol, -1);
     EXPECT_EQ(m_grid.GetFocusCol(), -1);
-    ASSERT_EQ(m_notes.Log().size(), 1u);
-    EXPECT_EQ(m_notes.Log()[0].nCol, -1);
-    EXPECT_TRUE(m_notes.Log()[0].strText.IsEmpty());
-
+    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_FOCUSCHANGE, m_rows[1], -1, L"")));
     // Clearing the flag makes the stored column count again.
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     m_grid.m_nFocusCol = 1;
     EXPECT_EQ(m_grid.GetFocusCol(), 1);
-
-    m_notes.Clear();
-    m_grid.SetFocusCell(m_rows[0], 7);
-    EXPECT_EQ(m_grid.m_nFocusCol, 2);
-    ASSERT_EQ(m_notes.Log().size(), 1u);
-    EXPECT_EQ(m_notes.Log()[0].nCol, 2);
-    EXPECT_EQ(m_notes.Log()[0].nProfile, m_nProfile);
-    m_grid.SetFocusCell(m_rows[0], 9); // the same cell again
-    EXPECT_EQ(m_notes.Log().size(), 1u);
 }
 
-TEST_F(GridNotifyTest, RootAsFocusMeansNoRowAndFocusStaysWhileAnEditorIsOpen) {
-    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
-    m_grid.SetFocusCell(m_rows[1], 0);
-    m_notes.Clear();
-    m_grid.SetFocusCell(FL_ROOT, -1);
-    EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
-    ASSERT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    EXPECT_EQ(m_notes.Log()[0].hRow, nullptr);
-
-    // Focus stays while an editor is open.
+TEST_F(GridNotifyTest, FocusStaysWhileAnEditorIsOpen) {
     m_grid.SetFocusCell(m_rows[0], 0);
     m_notes.Clear();
     CWnd editor;
@@ -168,7 +131,6 @@ TEST_F(GridNotifyTest, RootAsFocusMeansNoRowAndFocusStaysWhileAnEditorIsOpen) {
     m_grid.SetFocusCell(m_rows[2], 1);
     EXPECT_EQ(m_grid.m_hFocusRow, m_rows[0]);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
-
     // An editor object whose window is gone no longer holds the focus.
     ::DestroyWindow(editor.Detach());
     m_grid.SetFocusCell(m_rows[2], 1);

@@ -428,27 +428,25 @@ using GridBufferTest = PaintedGridTest;
 TEST_F(GridBufferTest, OffScreenBitmapTakesExactlyTheSizeOfACellThatDoesNotFit) {
     CDC dc;
     dc.Attach(m_pCanvas->Dc());
-    auto prepare = [&](int x, int y, int cx, int cy) {
-        EXPECT_TRUE(m_grid.PrepareMemDC(&dc, RECT{x, y, x + cx, y + cy}));
-        return ShapeOf(m_grid.m_bmpMem.GetSafeHandle());
-    };
-    EXPECT_EQ(prepare(0, 0, 80, 17), (Shape{80, 17, 32, 1}));
-    EXPECT_EQ(::GetCurrentObject(m_grid.m_dcMem.GetSafeHdc(), OBJ_BITMAP),
-              m_grid.m_bmpMem.GetSafeHandle());
-    EXPECT_EQ(::GetCurrentObject(m_grid.m_dcMem.GetSafeHdc(), OBJ_FONT), m_hFont);
-    const HDC hMem = m_grid.m_dcMem.GetSafeHdc();
-
-    EXPECT_EQ(prepare(40, 60, 120, 17), (Shape{120, 17, 32, 1}));
-    EXPECT_EQ(prepare(0, 0, 60, 30), (Shape{60, 30, 32, 1}));
-    // A smaller cell reuses the bitmap.
-    const HGDIOBJ hKept = m_grid.m_bmpMem.GetSafeHandle();
-    EXPECT_EQ(prepare(5, 5, 50, 10), (Shape{60, 30, 32, 1}));
-    EXPECT_EQ(m_grid.m_bmpMem.GetSafeHandle(), hKept);
-    EXPECT_EQ(prepare(0, 0, 100, 20), (Shape{100, 20, 32, 1}));
-    EXPECT_EQ(prepare(0, 0, 150, 18), (Shape{150, 18, 32, 1}));
+    // Cell (x, y, cx, cy), then the bitmap's shape; a smaller cell reuses the bitmap.
+    const std::pair<RECT, Shape> cases[] = {
+        {{0, 0, 80, 17}, {80, 17, 32, 1}},   {{40, 60, 160, 77}, {120, 17, 32, 1}},
+        {{0, 0, 60, 30}, {60, 30, 32, 1}},   {{5, 5, 55, 15}, {60, 30, 32, 1}},
+        {{0, 0, 100, 20}, {100, 20, 32, 1}}, {{0, 0, 150, 18}, {150, 18, 32, 1}}};
+    HDC hMem = nullptr;
+    HGDIOBJ hLast = nullptr;
+    for (const auto& [rc, shape] : cases) {
+        EXPECT_TRUE(m_grid.PrepareMemDC(&dc, rc));
+        const HGDIOBJ hBitmap = m_grid.m_bmpMem.GetSafeHandle();
+        EXPECT_EQ(ShapeOf(hBitmap), shape) << rc.left;
+        EXPECT_EQ(hBitmap == hLast, rc.left == 5) << rc.left;
+        EXPECT_EQ(::GetCurrentObject(m_grid.m_dcMem.GetSafeHdc(), OBJ_BITMAP), hBitmap);
+        EXPECT_EQ(::GetCurrentObject(m_grid.m_dcMem.GetSafeHdc(), OBJ_FONT), m_hFont);
+        EXPECT_TRUE(!hMem || m_grid.m_dcMem.GetSafeHdc() == hMem); // one DC for the grid's life
+        hMem = m_grid.m_dcMem.GetSafeHdc(), hLast = hBitmap;
+    }
     EXPECT_EQ(m_grid.m_nMemWidth, 150);
     EXPECT_EQ(m_grid.m_nMemHeight, 18);
-    EXPECT_EQ(m_grid.m_dcMem.GetSafeHdc(), hMem); // one DC for the grid's lifetime
     // An empty cell has nothing to compose and leaves the bitmap alone.
     EXPECT_FALSE(m_grid.PrepareMemDC(&dc, RECT{0, 0, 0, 40}));
     EXPECT_EQ(m_grid.m_nMemHeight, 18);
@@ -529,6 +527,44 @@ TEST_F(GridHeaderlessFitTest, OnlyColumnFollowsItsRowsAsTheyAreAddedAndChanged) 
     m_grid.SetItemText(rows[0], 0, L"Player with a longer name");
     EXPECT_EQ(int(ListSend(LVM_GETCOLUMNWIDTH, 0)),
               TextWidth(m_hFont, L"Player with a longer name") + 12);
+}
+
+// Painting, measuring and fitting give back every GDI object they make: a few rounds
+// each, counted exactly.
+TEST_F(GridPaintTest, PaintingMeasuringAndFittingGiveBackEveryHandle) {
+    for (int i = 0; i < 4; i++) {
+        m_grid.SetItemText(m_rows[i], 1, L"1500");
+        m_grid.GetRowRecord(m_rows[i])->m_bBold = i != 2; // a font made for every bold cell
+    }
+    m_grid.SetFocusCell(m_rows[3], 1);
+    HFONT hOther = CreateCrispFont(-15);
+    CDC dc;
+    dc.Attach(m_pCanvas->Dc());
+    const auto round = [&](int i) {
+        for (POSITION hRow : m_rows)
+            PaintRow(hRow, true);
+        m_grid.PrepareMemDC(&dc, i % 2 ? RECT{0, 0, 80, 17} : RECT{0, 0, 60, 300});
+        ListSend(WM_SETFONT, WPARAM(i % 2 ? m_hFont : hOther), FALSE);
+        m_grid.AutoSizeColumn(i % 3);
+    };
+    round(1);
+    const DWORD dwBefore = GdiObjects();
+    const HPEN hPen = ::CreatePen(PS_SOLID, 1, 0); // the count is a real one
+    EXPECT_EQ(GdiObjects(), dwBefore + 1);
+    ::DeleteObject(hPen);
+    for (int i = 0; i < 6; i++)
+        round(i);
+    EXPECT_LE(GdiObjects(), dwBefore);
+    // And the cells still paint as they should: the focus cell, a bold cell heavier.
+    ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE);
+    m_pCanvas->Clear();
+    for (POSITION hRow : m_rows)
+        PaintRow(hRow, true);
+    EXPECT_EQ(GroundOf(m_rows[3], 1), Sys(COLOR_HIGHLIGHT));
+    EXPECT_GT(TextPixels(m_rows[1], 1, kListText), TextPixels(m_rows[2], 1, kListText));
+    dc.Detach();
+    ::DestroyWindow(List());
+    ::DeleteObject(hOther);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // Random sequences of tree operations against a plain model of the tree: after every
 // operation the list view must show exactly the model's rows, in the model's order.
+// CI runs a few thousand operations; GRID_RANDOM_OPERATIONS asks for more (the
+// grid_random_long entry runs 100,000).
 #include <random>
 
 #include "grid_fixture.h"
@@ -9,7 +11,7 @@ namespace {
 
 const int kOperations = [] {
     const char* psz = ::getenv("GRID_RANDOM_OPERATIONS");
-    return psz ? ::atoi(psz) : 100000;
+    return psz ? ::atoi(psz) : 4000;
 }();
 
 class GridRandomTest : public GridTest {
@@ -91,7 +93,7 @@ protected:
     TreeModel m_model;
 };
 
-TEST_F(GridRandomTest, HundredThousandOperationsKeepTheListAMirrorOfTheTree) {
+TEST_F(GridRandomTest, OperationsKeepTheListAMirrorOfTheTree) {
     // Painting every step would only slow the run; the mirror is what is checked.
     ::ShowWindow(m_parent.GetSafeHwnd(), SW_HIDE);
     for (int i = 0; i < kOperations; i++) {
@@ -99,7 +101,7 @@ TEST_F(GridRandomTest, HundredThousandOperationsKeepTheListAMirrorOfTheTree) {
         m_grid.m_Drawn.clear();
         m_model.ExpectMatches(m_grid);
         ASSERT_FALSE(HasFatalFailure()) << "seed " << m_nSeed << ", operation " << i;
-        if (i % 1000 == 999) {
+        if (i % 250 == 249) {
             SCOPED_TRACE(testing::Message() << "seed " << m_nSeed << ", operation " << i);
             EXPECT_GRID_CONSISTENT();
         }

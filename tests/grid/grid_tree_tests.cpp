@@ -1,38 +1,84 @@
-// Row-tree navigation and the mirroring of shown rows into list-view items.
+// The row tree: navigation, the list view's mirror of the shown rows, and expanding,
+// collapsing, deleting and exchanging rows as notification sequences.
 #include "grid_fixture.h"
 
 namespace {
 
-using GridFlatTest = GridTest;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
-TEST_F(GridFlatTest, NavigationAmongTopLevelRowsAndPageRowsFollowTheListView) {
-    AddColumns(1);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), nullptr);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), nullptr);
-    Rows rows = AddRows(3);
-    const POSITION hHidden = AddChildRow(rows[1]);
+// Top-level A, B, C; A has children A1 and A2, A1 has A1a, A2 has A2x; all collapsed.
+class GridTreeTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        AddColumns(2);
+        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
+        const Rows top = AddRows(3);
+        hA = top[0], hB = top[1], hC = top[2];
+        hA1 = AddChildRow(hA), hA2 = AddChildRow(hA);
+        hA1a = AddChildRow(hA1), hA2x = AddChildRow(hA2);
+        m_notes.Clear();
+    }
+    POSITION hA, hB, hC, hA1, hA2, hA1a, hA2x;
+};
 
-    EXPECT_EQ(m_grid.GetNextItem(rows[0], FLGN_PARENT), FL_ROOT);
-    EXPECT_EQ(m_grid.GetNextItem(rows[0], FLGN_PREVIOUSVISIBLE), nullptr);
-    EXPECT_EQ(m_grid.GetNextItem(rows[1], FLGN_PREVIOUSVISIBLE), rows[0]);
-    EXPECT_EQ(m_grid.GetNextItem(rows[1], FLGN_NEXT), rows[2]);
-    EXPECT_EQ(m_grid.GetNextItem(rows[1], FLGN_NEXTVISIBLE), rows[2]);
-    EXPECT_EQ(m_grid.GetNextItem(rows[2], FLGN_NEXTVISIBLE), nullptr);
-    EXPECT_EQ(m_grid.GetNextItem(rows[2], FLGN_TOPLEVEL), rows[2]);
-    EXPECT_EQ(m_grid.GetNextItem(rows[1], FLGN_LASTCHILD), hHidden);
+TEST_F(GridTreeTest, NavigationCodesFollowTheTreeAndTheShownRows) {
+    struct Case {
+        POSITION hFrom;
+        UINT nCode;
+        POSITION hTo;
+    };
+    const auto check = [&](std::vector<Case> cases) {
+        for (const Case& c : cases)
+            EXPECT_EQ(m_grid.GetNextItem(c.hFrom, c.nCode), c.hTo) << c.nCode;
+    };
     // A row that is not shown continues at the first shown row.
-    EXPECT_EQ(m_grid.GetNextItem(hHidden, FLGN_NEXTVISIBLE), rows[0]);
-    for (UINT nCode : {300u, 310u, 313u})
-        EXPECT_EQ(m_grid.GetNextItem(rows[1], nCode), nullptr) << nCode;
+    check({{hA, FLGN_PARENT, FL_ROOT},
+           {hA, FLGN_PREVIOUSVISIBLE, nullptr},
+           {hB, FLGN_PREVIOUSVISIBLE, hA},
+           {hB, FLGN_NEXT, hC},
+           {hB, FLGN_NEXTVISIBLE, hC},
+           {hC, FLGN_NEXTVISIBLE, nullptr},
+           {hC, FLGN_TOPLEVEL, hC},
+           {hA, FLGN_LASTCHILD, hA2},
+           {hA2x, FLGN_NEXTVISIBLE, hA},
+           {hB, 300, nullptr},
+           {hB, 310, nullptr},
+           {hB, 313, nullptr},
+           {FL_ROOT, FLGN_CHILD, hA},
+           {FL_ROOT, FLGN_LASTCHILD, hC},
+           {FL_ROOT, FLGN_PARENT, nullptr},
+           {hA1a, FLGN_VISIBLEANCESTOR, hA}});
+    SetExpanded(hA, true);
+    SetExpanded(hA2, true);
+    // Above a row: the deepest last shown descendant of its previous sibling, else its
+    // parent; the visible ancestor climbs while the parent's children are hidden.
+    check({{hA, FLGN_CHILD, hA1},
+           {hA1, FLGN_NEXT, hA2},
+           {hA2, FLGN_PREVIOUS, hA1},
+           {hA1, FLGN_PREVIOUS, nullptr},
+           {hA2x, FLGN_PARENT, hA2},
+           {hA2x, FLGN_TOPLEVEL, hA},
+           {hB, FLGN_PREVIOUSVISIBLE, hA2x},
+           {hA2, FLGN_PREVIOUSVISIBLE, hA1},
+           {hA1, FLGN_PREVIOUSVISIBLE, hA},
+           {hA2x, FLGN_NEXTVISIBLE, hB},
+           {hA2x, FLGN_VISIBLEANCESTOR, hA2x},
+           {hA1a, FLGN_VISIBLEANCESTOR, hA1}});
+    // Children count as hidden when collapsed or absent.
+    EXPECT_FALSE(m_grid.AreChildrenHidden(nullptr));
+    EXPECT_FALSE(m_grid.AreChildrenHidden(FL_ROOT));
+    EXPECT_FALSE(m_grid.AreChildrenHidden(hA));
+    EXPECT_TRUE(m_grid.AreChildrenHidden(hA1));
+    m_grid.GetRowRecord(hB)->m_bCollapsed = FALSE;
+    EXPECT_TRUE(m_grid.AreChildrenHidden(hB)); // expanded but childless
+}
 
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_CHILD), rows[0]);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTCHILD), rows[2]);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_PARENT), nullptr);
-
-    // Page rows follow the list view.
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), rows[0]);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), rows[2]); // shorter than a page
-
+TEST_F(GridTreeTest, PageRowsFollowTheListView) {
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), hA);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), hC); // shorter than a page
+    Rows rows = {hA, hB, hC};
     const Rows more = AddRows(37);
     rows.insert(rows.end(), more.begin(), more.end());
     ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
@@ -41,56 +87,27 @@ TEST_F(GridFlatTest, NavigationAmongTopLevelRowsAndPageRowsFollowTheListView) {
     ASSERT_GT(nTop, 0);
     EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), rows[nTop]);
     EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), rows[std::min(nTop + nPage, 39)]);
+    m_grid.DeleteItem(FL_ROOT);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), nullptr);
+    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), nullptr);
 }
 
-// Top-level A, B, C; A has children A1 and A2, A1 has A1a, A2 has A2x; all collapsed.
-class GridTreeTest : public GridTest {
-protected:
-    void SetUp() override {
-        GridTest::SetUp();
-        AddColumns(2);
-        const Rows top = AddRows(3);
-        hA = top[0], hB = top[1], hC = top[2];
-        hA1 = AddChildRow(hA), hA2 = AddChildRow(hA);
-        hA1a = AddChildRow(hA1), hA2x = AddChildRow(hA2);
-    }
-    POSITION hA, hB, hC, hA1, hA2, hA1a, hA2x;
-};
-
-TEST_F(GridTreeTest, ChildrenShowOnlyUnderShownExpandedParents) {
-    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
-    EXPECT_EQ(m_grid.GetRowCount(), 3);
-    SetExpanded(hA1, true); // A still collapsed: only the flag changes
-    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+TEST_F(GridTreeTest, ChildrenShowOnlyUnderShownExpandedParentsAndHidingRenumbersBelow) {
+    SetExpanded(hA1, true);     // A still collapsed: only the flag changes
     m_grid.ShowRow(hA1a, TRUE); // parent not shown
     m_grid.ShowRow(hA2x, TRUE); // parent collapsed
     m_grid.ShowRow(FL_ROOT, FALSE);
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
     EXPECT_GRID_CONSISTENT();
-
     SetExpanded(hA, true); // brings A1's expanded subtree along
     EXPECT_EQ(ListRows(), (Rows{hA, hA1, hA1a, hA2, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridTreeTest, HidingRemovesTheShownSubtreeAndRenumbersBelow) {
-    SetExpanded(hA, true);
+    SetExpanded(hA1, false);
     SetExpanded(hA2, true);
     m_grid.ShowRow(hA, FALSE);
     EXPECT_EQ(ListRows(), (Rows{hB, hC}));
-    EXPECT_EQ(Index(hA2x), -1);
-    EXPECT_EQ(Index(hB), 0);
-    EXPECT_EQ(Index(hC), 1);
-
+    EXPECT_EQ(std::make_tuple(Index(hA2x), Index(hB), Index(hC)), std::make_tuple(-1, 0, 1));
     m_grid.ShowRow(hA, TRUE);
-    EXPECT_EQ(ListRows(), (Rows{hA, hA1, hA2, hA2x, hB, hC}));
-    SetExpanded(hA, false);
-    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
-    EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridTreeTest, NewChildOfAnExpandedRowShowsBelowItsShownSiblings) {
-    SetExpanded(hA, true);
-    SetExpanded(hA2, true);
+    // A new child of an expanded row shows below its shown siblings.
     const POSITION hA3 = AddChildRow(hA);
     m_grid.GetRowRecord(hB)->m_bCollapsed = FALSE;
     const POSITION hB1 = AddChildRow(hB);
@@ -98,33 +115,77 @@ TEST_F(GridTreeTest, NewChildOfAnExpandedRowShowsBelowItsShownSiblings) {
     EXPECT_GRID_CONSISTENT();
 }
 
-TEST_F(GridTreeTest, NavigationBelowTheTopLevelAndChildrenCountAsHiddenWhenCollapsedOrAbsent) {
-    SetExpanded(hA, true);
-    SetExpanded(hA2, true);
-    EXPECT_EQ(m_grid.GetNextItem(hA, FLGN_CHILD), hA1);
-    EXPECT_EQ(m_grid.GetNextItem(hA1, FLGN_NEXT), hA2);
-    EXPECT_EQ(m_grid.GetNextItem(hA2, FLGN_PREVIOUS), hA1);
-    EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_PARENT), hA2);
-    EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_TOPLEVEL), hA);
-    // Above a row: the deepest last shown descendant of its previous sibling, else its parent.
-    EXPECT_EQ(m_grid.GetNextItem(hB, FLGN_PREVIOUSVISIBLE), hA2x);
-    EXPECT_EQ(m_grid.GetNextItem(hA2, FLGN_PREVIOUSVISIBLE), hA1);
-    EXPECT_EQ(m_grid.GetNextItem(hA1, FLGN_PREVIOUSVISIBLE), hA);
-    EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_NEXTVISIBLE), hB);
-    // Climbs while the parent's children are hidden.
-    EXPECT_EQ(m_grid.GetNextItem(hA2x, FLGN_VISIBLEANCESTOR), hA2x);
-    EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_VISIBLEANCESTOR), hA1);
-    SetExpanded(hA, false);
-    EXPECT_EQ(m_grid.GetNextItem(hA1a, FLGN_VISIBLEANCESTOR), hA);
+TEST_F(GridTreeTest, ExpandingNotifiesOnceAndCollapsingAwayTheFocusMovesItUp) {
+    m_grid.Expand(hB, TRUE); // a row without children counts as collapsed already
+    m_grid.Expand(hB, FALSE);
+    m_grid.Expand(hA1, FALSE); // under a collapsed parent: waits for the parent
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+    m_grid.Expand(hA, FALSE);
+    EXPECT_EQ(ListRows(), (Rows{hA, hA1, hA1a, hA2, hB, hC}));
+    m_grid.SetFocusCell(hA1a, 1);
+    m_grid.Expand(hA, TRUE);
+    EXPECT_THAT(m_notes.Log(),
+                ElementsAre(Note(FLN_EXPANDCHANGE, hB, -1), Note(FLN_EXPANDCHANGE, hA1, -1),
+                            Note(FLN_EXPANDCHANGE, hA, -1), Note(FLN_FOCUSCHANGE, hA1a, 1),
+                            Note(FLN_EXPANDCHANGE, hA, -1), Note(FLN_FOCUSCHANGE, hA, 1)));
+    EXPECT_FALSE(m_notes.Log()[2].bCollapsed);
+    EXPECT_TRUE(m_notes.Log()[4].bCollapsed);
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+    EXPECT_GRID_CONSISTENT();
+}
 
-    // Children count as hidden when collapsed or absent.
-    EXPECT_FALSE(m_grid.AreChildrenHidden(nullptr));
-    EXPECT_FALSE(m_grid.AreChildrenHidden(FL_ROOT));
-    EXPECT_TRUE(m_grid.AreChildrenHidden(hA));
-    m_grid.GetRowRecord(hB)->m_bCollapsed = FALSE;
-    EXPECT_TRUE(m_grid.AreChildrenHidden(hB)); // expanded but childless
-    SetExpanded(hA, true);
-    EXPECT_FALSE(m_grid.AreChildrenHidden(hA));
+TEST_F(GridTreeTest, DeletingTheFocusRowMovesTheFocusToItsNextSiblingOrTheRowAbove) {
+    m_grid.Expand(hA, FALSE);
+    m_grid.SetFocusCell(hA1, 0);
+    m_notes.Clear();
+    m_grid.DeleteItem(hA1); // takes A1a with it
+    m_grid.DeleteItem(hA2); // now the last sibling: the focus goes to the row above
+    EXPECT_EQ(m_grid.m_hFocusRow, hA);
+    EXPECT_THAT(m_notes.Log(),
+                ElementsAre(Note(FLN_DELETEROW, hA1, -1), Note(FLN_FOCUSCHANGE, hA2, 0),
+                            Note(FLN_DELETEROW, hA1a, -1), Note(FLN_DELETEROW, hA2, -1),
+                            Note(FLN_FOCUSCHANGE, hA, 0), Note(FLN_DELETEROW, hA2x, -1)));
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+    EXPECT_GRID_CONSISTENT();
+    // The only row left: no focus.
+    m_grid.DeleteItem(hB);
+    m_grid.DeleteItem(hC);
+    m_notes.Clear();
+    m_grid.DeleteItem(hA);
+    EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
+    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_DELETEROW), Fln(FLN_FOCUSCHANGE)));
+    EXPECT_EQ(ListSend(LVM_GETITEMCOUNT), 0);
+    // Deleting everything keeps an expanded root for new rows.
+    AddChildRow(AddRows(2)[0]);
+    m_grid.DeleteItem(FL_ROOT);
+    EXPECT_TRUE(m_grid.m_Rows.IsEmpty());
+    EXPECT_FALSE(m_grid.m_RootRow.m_bCollapsed);
+    const POSITION hNew = m_grid.InsertItem(L"again", -1, -1);
+    EXPECT_EQ(ListRows(), (Rows{hNew}));
+    EXPECT_GRID_CONSISTENT();
+}
+
+TEST_F(GridTreeTest, SwappingCarriesSubtreesAndUnderACollapsedParentLeavesTheListAlone) {
+    m_grid.SwapRows(hA1, hA2);
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+    m_grid.Expand(hA, FALSE);
+    EXPECT_EQ(ListRows(), (Rows{hA, hA2, hA1, hB, hC}));
+    m_grid.SetFocusCell(hA1, 1);
+    m_grid.SetItemText(hB, 1, L"b's");
+    m_notes.Clear();
+    m_grid.SwapRows(hA, hB);
+    EXPECT_THAT(m_notes.Codes(),
+                ElementsAre(Fln(FLN_EXPANDCHANGE), Fln(FLN_FOCUSCHANGE), Fln(FLN_EXPANDCHANGE)));
+    EXPECT_EQ(ListRows(), (Rows{hB, hA, hA2, hA1, hC}));
+    EXPECT_EQ(m_grid.GetRowAt(0), hB);
+    EXPECT_EQ(m_grid.GetItemText(hB, 1), CString(L"b's"));
+    // Collapsing took the focus up to A; it stays on A's handle at A's new place.
+    EXPECT_EQ(m_grid.m_hFocusRow, hA);
+    EXPECT_GRID_CONSISTENT();
+    // Redraw suspensions nest and never go negative.
+    m_grid.m_nRedrawLock = -3;
+    m_grid.Expand(hA, TRUE); // suspends and resumes once
+    EXPECT_EQ(m_grid.m_nRedrawLock, 0);
 }
 
 } // namespace

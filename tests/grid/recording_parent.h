@@ -2,6 +2,8 @@
 // a test tells it, so tests can compare notification sequences with expected ones.
 #pragma once
 
+#include <gmock/gmock.h>
+
 #include <functional>
 #include <map>
 #include <ostream>
@@ -55,4 +57,14 @@ private:
 // For EXPECT_THAT(parent.Codes(), ElementsAre(Fln(FLN_BEGINEDIT), ...)).
 inline NotifyCode Fln(UINT nCode) {
     return NotifyCode{nCode};
+}
+
+// For EXPECT_THAT(parent.Log(), ElementsAre(Note(FLN_ENDEDIT, hRow, 1), ...)): a record
+// with this code naming this cell (and, for NoteText, carrying this text).
+MATCHER_P3(Note, nCode, hRow, nCol, "") {
+    return arg.nCode == UINT(nCode) && arg.hRow == POSITION(hRow) && arg.nCol == int(nCol);
+}
+MATCHER_P4(NoteText, nCode, hRow, nCol, text, "") {
+    return arg.nCode == UINT(nCode) && arg.hRow == POSITION(hRow) && arg.nCol == int(nCol) &&
+           arg.strText == CString(text);
 }
