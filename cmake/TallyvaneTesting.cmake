@@ -23,6 +23,10 @@ function(tallyvane_add_wine_prefix_fixture)
     set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 120)
 endfunction()
 
+# Everything the CTest entries run, so that a test run builds no more than that:
+# cmake --build build/X --target tallyvane_tests.
+add_custom_target(tallyvane_tests)
+
 # One CTest entry per test executable: a process start under Wine costs about half a
 # second, so per-case entries would make the suite crawl. When cross-compiling, CTest
 # runs the executable through CMAKE_CROSSCOMPILING_EMULATOR (our Wine wrapper).
@@ -32,6 +36,7 @@ function(tallyvane_add_test name)
         set(ARG_TIMEOUT ${TALLYVANE_TEST_TIMEOUT})
     endif()
     add_executable(${name} ${ARG_SOURCES})
+    add_dependencies(tallyvane_tests ${name})
     target_link_libraries(${name} PRIVATE tallyvane_options GTest::gtest_main GTest::gmock ${ARG_LIBS})
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
