@@ -38,19 +38,13 @@ public:
     CPen* SelectObject(CPen* pPen);
     CBrush* SelectObject(CBrush* pBrush);
     HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
-    CGdiObject* SelectStockObject(int nIndex);
     HGDIOBJ GetCurrentObject(UINT uObjectType) const {
         return ::GetCurrentObject(m_hDC, uObjectType);
     }
-    CFont* GetCurrentFont() const;
-    CBitmap* GetCurrentBitmap() const;
 
     // Clipping.
     int SelectClipRgn(CRgn* pRgn);
     int SelectClipRgn(CRgn* pRgn, int nMode);
-    int ExcludeClipRect(LPCRECT lpRect);
-    int IntersectClipRect(LPCRECT lpRect);
-    int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
 
     // Colours and modes.
     COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
@@ -58,10 +52,8 @@ public:
     COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
     COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
-    int GetBkMode() const { return ::GetBkMode(m_hDC); }
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
-    int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
 
     // Filling and frames. FillSolidRect leaves crColor as the background colour.
     void FillSolidRect(LPCRECT lpRect, COLORREF crColor);
@@ -71,9 +63,6 @@ public:
     void FillRect(LPCRECT lpRect, CBrush* pBrush) {
         ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(AfxSafeHandle(pBrush)));
     }
-    void FrameRect(LPCRECT lpRect, CBrush* pBrush) {
-        ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(AfxSafeHandle(pBrush)));
-    }
     BOOL Rectangle(LPCRECT lpRect) {
         return ::Rectangle(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
     }
@@ -81,14 +70,10 @@ public:
     BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) {
         return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
     }
-    BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
-        return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
-    }
     BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
     BOOL DrawIcon(POINT point, HICON hIcon) { return ::DrawIcon(m_hDC, point.x, point.y, hIcon); }
 
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
-    COLORREF SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
 
     // Lines.
     CPoint MoveTo(int x, int y);
@@ -103,16 +88,6 @@ public:
     int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
         return ::DrawTextW(m_hDC, str.GetString(), str.GetLength(), lpRect, nFormat);
     }
-    BOOL TextOut(int x, int y, const CString& str) {
-        return ::TextOutW(m_hDC, x, y, str.GetString(), str.GetLength());
-    }
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
-                    const INT* lpDxWidths) {
-        return ::ExtTextOutW(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
-    }
-    BOOL GetTextMetrics(LPTEXTMETRICW lpMetrics) const {
-        return ::GetTextMetricsW(m_hDC, lpMetrics);
-    }
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const {
         return GetTextExtent(str.GetString(), str.GetLength());
@@ -122,9 +97,6 @@ public:
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                 DWORD dwRop) {
         return ::BitBlt(m_hDC, x, y, nWidth, nHeight, AfxSafeHandle(pSrcDC), xSrc, ySrc, dwRop);
-    }
-    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
-        return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
     }
 
 protected:

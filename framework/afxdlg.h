@@ -43,11 +43,8 @@ public:
     // Dialog keyboard handling (IsDialogMessage) for input aimed at the dialog.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    void NextDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
-    void PrevDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
     void GotoDlgCtrl(CWnd* pWndCtrl);
     void SetDefID(UINT nID) { ::SendMessageW(m_hWnd, DM_SETDEFID, nID, 0); }
-    DWORD GetDefID() const { return static_cast<DWORD>(::SendMessageW(m_hWnd, DM_GETDEFID, 0, 0)); }
 
 protected:
     virtual void OnOK();

@@ -24,9 +24,6 @@ public:
     HGDIOBJ GetSafeHandle() const noexcept { return m_hObject; }
     BOOL DeleteObject();
 
-    int GetObject(int nCount, LPVOID lpObject) const {
-        return ::GetObjectW(m_hObject, nCount, lpObject);
-    }
     UINT GetObjectType() const { return ::GetObjectType(m_hObject); }
 };
 
@@ -50,9 +47,6 @@ public:
     BOOL CreateSolidBrush(COLORREF crColor) {
         return CreateHandle([&] { return ::CreateSolidBrush(crColor); });
     }
-    BOOL CreateSysColorBrush(int nIndex) {
-        return CreateHandle([&] { return ::GetSysColorBrush(nIndex); });
-    }
 };
 
 class CFont : public CGdiObject {
@@ -62,18 +56,15 @@ public:
     BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) {
         return CreateHandle([&] { return ::CreateFontIndirectW(lpLogFont); });
     }
-    int GetLogFont(LOGFONTW* pLogFont) const { return GetObject(sizeof(LOGFONTW), pLogFont); }
 };
 
 class CBitmap : public CGdiObject {
 public:
     operator HBITMAP() const noexcept { return static_cast<HBITMAP>(m_hObject); }
     static CBitmap* FromHandle(HBITMAP hBitmap) { return HandleMap().FromHandle<CBitmap>(hBitmap); }
-    BOOL LoadBitmap(UINT nIDResource);
     BOOL CreateCompatibleBitmap(class CDC* pDC, int nWidth, int nHeight);
     // A section whose pixels the caller reaches through *ppvBits.
     BOOL CreateDIBSection(class CDC* pDC, const BITMAPINFO* pbmi, UINT iUsage, void** ppvBits);
-    int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
 };
 
 class CRgn : public CGdiObject {
@@ -94,5 +85,4 @@ public:
     BOOL PtInRegion(POINT point) const {
         return ::PtInRegion(static_cast<HRGN>(m_hObject), point.x, point.y);
     }
-    int GetRgnBox(LPRECT lpRect) const { return ::GetRgnBox(static_cast<HRGN>(m_hObject), lpRect); }
 };

@@ -49,7 +49,6 @@ public:
     LPWSTR GetBuffer(int nMinBufLength);
     LPWSTR GetBuffer() { return GetBuffer(0); }
     void ReleaseBuffer(int nNewLength = -1);
-    LPWSTR GetBufferSetLength(int nNewLength);
 
     CString Left(int nCount) const;
     CString Mid(int nFirst) const;
@@ -57,9 +56,6 @@ public:
     CString Right(int nCount) const;
     int Find(wchar_t ch, int nStart = 0) const noexcept;
     int Find(LPCWSTR pszSub, int nStart = 0) const noexcept;
-    CString& MakeUpper();
-    CString& MakeLower();
-    CString& Trim();
 
     CString& operator=(const wchar_t* psz) {
         m_str = psz ? psz : L"";

@@ -44,8 +44,6 @@ public:
     int Width() const noexcept { return right - left; }
     int Height() const noexcept { return bottom - top; }
     CSize Size() const noexcept { return CSize(Width(), Height()); }
-    CPoint TopLeft() const noexcept { return CPoint(left, top); }
-    CPoint BottomRight() const noexcept { return CPoint(right, bottom); }
     CPoint CenterPoint() const noexcept { return CPoint((left + right) / 2, (top + bottom) / 2); }
 
     operator LPRECT() noexcept { return this; }
@@ -56,7 +54,6 @@ public:
     BOOL PtInRect(POINT point) const noexcept { return ::PtInRect(this, point); }
     void SetRect(int l, int t, int r, int b) noexcept { ::SetRect(this, l, t, r, b); }
     void SetRectEmpty() noexcept { ::SetRectEmpty(this); }
-    void CopyRect(LPCRECT src) noexcept { ::CopyRect(this, src); }
     BOOL EqualRect(LPCRECT other) const noexcept { return ::EqualRect(this, other); }
 
     void InflateRect(int x, int y) noexcept { ::InflateRect(this, x, y); }
@@ -75,7 +72,6 @@ public:
     void NormalizeRect() noexcept;
 
     BOOL IntersectRect(LPCRECT a, LPCRECT b) noexcept { return ::IntersectRect(this, a, b); }
-    BOOL UnionRect(LPCRECT a, LPCRECT b) noexcept { return ::UnionRect(this, a, b); }
 
     bool operator==(const RECT& other) const noexcept { return ::EqualRect(this, &other) != 0; }
     bool operator!=(const RECT& other) const noexcept { return !(*this == other); }

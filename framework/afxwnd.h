@@ -58,13 +58,8 @@ public:
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     CWnd* GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const {
-        return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
-    }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-    CFont* GetFont() const;
     CWnd* SetFocus();
     static CWnd* GetFocus();
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -86,7 +81,6 @@ public:
     void InvalidateRgn(CRgn* pRgn, BOOL bErase = TRUE);
     void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
@@ -98,18 +92,14 @@ public:
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const {
         return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
     }
-    int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, AfxSafeHandle(pWnd)); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     CMenu* GetSystemMenu(BOOL bRevert) const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
-    HICON GetIcon(BOOL bBigIcon) const;
     CDC* GetDC();
     int ReleaseDC(CDC* pDC);
-    void CenterWindow(CWnd* pAlternateOwner = nullptr);
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr) {
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }

@@ -3,7 +3,9 @@
 #include <bit>
 #include <cstdint>
 
-#if defined(__SSE2__)
+// TALLYVANE_ICM_PORTABLE selects the plain two-lane arithmetic on any machine, so that one
+// test build runs it: every target we ship has SSE2.
+#if defined(__SSE2__) && !defined(TALLYVANE_ICM_PORTABLE)
 #include <emmintrin.h>
 #endif
 
@@ -71,7 +73,7 @@ constexpr SetIndex kSetIndex = MakeSetIndex();
 constexpr int kPairs = ICM_PLAYERS / 2;
 static_assert(ICM_PLAYERS % 2 == 0);
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(TALLYVANE_ICM_PORTABLE)
 using Pair = __m128d;
 
 inline Pair LoadPair(const double* p) {

@@ -68,11 +68,6 @@ void CString::ReleaseBuffer(int nNewLength) {
     m_str.resize(static_cast<size_t>(nNewLength));
 }
 
-LPWSTR CString::GetBufferSetLength(int nNewLength) {
-    m_str.resize(static_cast<size_t>(std::max(nNewLength, 0)));
-    return m_str.data();
-}
-
 CString CString::Left(int nCount) const {
     nCount = std::clamp(nCount, 0, GetLength());
     return CString(m_str.substr(0, static_cast<size_t>(nCount)));
@@ -105,23 +100,4 @@ int CString::Find(LPCWSTR pszSub, int nStart) const noexcept {
         return -1;
     const size_t at = m_str.find(pszSub, static_cast<size_t>(nStart));
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
-}
-
-CString& CString::MakeUpper() {
-    if (!m_str.empty())
-        CharUpperBuffW(m_str.data(), static_cast<DWORD>(m_str.size()));
-    return *this;
-}
-
-CString& CString::MakeLower() {
-    if (!m_str.empty())
-        CharLowerBuffW(m_str.data(), static_cast<DWORD>(m_str.size()));
-    return *this;
-}
-
-CString& CString::Trim() {
-    const auto notSpace = [](wchar_t c) { return !std::iswspace(static_cast<wint_t>(c)); };
-    m_str.erase(m_str.begin(), std::find_if(m_str.begin(), m_str.end(), notSpace));
-    m_str.erase(std::find_if(m_str.rbegin(), m_str.rend(), notSpace).base(), m_str.end());
-    return *this;
 }

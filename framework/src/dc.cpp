@@ -121,32 +121,12 @@ CBrush* CDC::SelectObject(CBrush* pBrush) {
     return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, AfxSafeHandle(pBrush))));
 }
 
-CGdiObject* CDC::SelectStockObject(int nIndex) {
-    return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(nIndex)));
-}
-
-CFont* CDC::GetCurrentFont() const {
-    return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
-}
-
-CBitmap* CDC::GetCurrentBitmap() const {
-    return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
-}
-
 int CDC::SelectClipRgn(CRgn* pRgn) {
     return ::SelectClipRgn(m_hDC, static_cast<HRGN>(AfxSafeHandle(pRgn)));
 }
 
 int CDC::SelectClipRgn(CRgn* pRgn, int nMode) {
     return ::ExtSelectClipRgn(m_hDC, static_cast<HRGN>(AfxSafeHandle(pRgn)), nMode);
-}
-
-int CDC::ExcludeClipRect(LPCRECT lpRect) {
-    return ::ExcludeClipRect(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-}
-
-int CDC::IntersectClipRect(LPCRECT lpRect) {
-    return ::IntersectClipRect(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF crColor) {

@@ -9,11 +9,6 @@ BOOL CGdiObject::DeleteObject() {
     return DestroyHandle(::DeleteObject);
 }
 
-BOOL CBitmap::LoadBitmap(UINT nIDResource) {
-    return CreateHandle(
-        [&] { return ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource)); });
-}
-
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {
     return CreateHandle([&] { return ::CreateCompatibleBitmap(AfxSafeHdc(pDC), nWidth, nHeight); });
 }

@@ -29,14 +29,6 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
     return modifyStyle(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(AfxSafeHandle(pFont)), bRedraw);
-}
-
-CFont* CWnd::GetFont() const {
-    return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
-}
-
 CWnd* CWnd::SetFocus() {
     return FromHandle(::SetFocus(m_hWnd));
 }
@@ -81,40 +73,12 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
         SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
 }
 
-HICON CWnd::GetIcon(BOOL bBigIcon) const {
-    return reinterpret_cast<HICON>(SendMessage(WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL));
-}
-
 CDC* CWnd::GetDC() {
     return CDC::FromHandle(::GetDC(m_hWnd));
 }
 
 int CWnd::ReleaseDC(CDC* pDC) {
     return ::ReleaseDC(m_hWnd, AfxSafeHdc(pDC));
-}
-
-void CWnd::CenterWindow(CWnd* pAlternateOwner) {
-    // Over the owner (or parent) when there is a visible one, else the work area.
-    HWND hWndCenter = pAlternateOwner           ? pAlternateOwner->m_hWnd
-                      : (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd)
-                                                : ::GetWindow(m_hWnd, GW_OWNER);
-    RECT area{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    RECT center = area;
-    if (hWndCenter != nullptr && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter))
-        ::GetWindowRect(hWndCenter, &center);
-    RECT rc{};
-    ::GetWindowRect(m_hWnd, &rc);
-    const int width = rc.right - rc.left;
-    const int height = rc.bottom - rc.top;
-    POINT pt{(center.left + center.right - width) / 2, (center.top + center.bottom - height) / 2};
-    if (!(GetStyle() & WS_CHILD)) {
-        pt.x = std::max<LONG>(area.left, std::min<LONG>(pt.x, area.right - width));
-        pt.y = std::max<LONG>(area.top, std::min<LONG>(pt.y, area.bottom - height));
-    } else {
-        ::ScreenToClient(::GetParent(m_hWnd), &pt);
-    }
-    ::SetWindowPos(m_hWnd, nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) {

@@ -1,4 +1,6 @@
-// Notifications reflected to the control that sent them, before the parent's table.
+// Notifications reflected to the control that sent them, before the parent's table. The list
+// view's own reflected messages (row height, owner drawing, header clicks) are those the grid
+// lives on: tests/grid runs them on the real grid.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -76,94 +78,6 @@ TEST(ReflectionTest, TheSendersReflectEntryWinsTheParentGetsTheRest) {
     EXPECT_EQ(g_log,
               (std::vector<std::string>{"child-notify 77", "parent-other", "child-notify 501",
                                         "child-change", "parent-killfocus", "parent-1244"}));
-}
-
-// A list view that measures and draws its own rows, and hears its header.
-class OwnerList : public CListCtrl {
-public:
-    int measured = 0;
-    int drawn = 0;
-    int lastHeaderClick = -1;
-
-protected:
-    afx_msg void MeasureItem(LPMEASUREITEMSTRUCT mis) {
-        ++measured;
-        mis->itemHeight = 31;
-    }
-    void DrawItem(LPDRAWITEMSTRUCT) override { ++drawn; }
-    afx_msg void OnHeaderClick(NMHDR* hdr, LRESULT* result) {
-        lastHeaderClick = reinterpret_cast<NMHEADERW*>(hdr)->iItem;
-        *result = 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(OwnerList, CListCtrl)
-ON_WM_MEASUREITEM_REFLECT()
-ON_NOTIFY(HDN_ITEMCLICKW, 0, &OwnerList::OnHeaderClick)
-END_MESSAGE_MAP()
-
-class ListParent : public TopWindow {
-public:
-    int parentMeasured = 0;
-    int parentDrawn = 0;
-
-protected:
-    afx_msg LRESULT OnMeasure(WPARAM, LPARAM) {
-        ++parentMeasured;
-        return TRUE;
-    }
-    afx_msg LRESULT OnDraw(WPARAM, LPARAM) {
-        ++parentDrawn;
-        return TRUE;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(ListParent, TopWindow)
-ON_MESSAGE(WM_MEASUREITEM, &ListParent::OnMeasure)
-ON_MESSAGE(WM_DRAWITEM, &ListParent::OnDraw)
-END_MESSAGE_MAP()
-
-TEST(ReflectionTest, OwnerDrawAndHeaderMessagesReachARealListView) {
-    ListParent parent;
-    OwnerList list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 300, 200),
-                            &parent, 1014));
-    list.InsertColumn(0, L"Player Name", LVCFMT_LEFT, 100);
-    list.InsertColumn(1, L"Chips", LVCFMT_LEFT, 100);
-    list.InsertItem(0, L"");
-    list.InsertItem(1, L"");
-
-    // The list view asks its parent for the row height; the parent finds it by id.
-    CRect first, second;
-    ASSERT_TRUE(list.GetItemRect(0, first, LVIR_BOUNDS));
-    ASSERT_TRUE(list.GetItemRect(1, second, LVIR_BOUNDS));
-    EXPECT_GT(list.measured, 0);
-    EXPECT_EQ(first.Height(), 31);
-    EXPECT_EQ(second.top - first.top, 31);
-    EXPECT_EQ(parent.parentMeasured, 0);
-    // A measure request for an id without window object stays with the parent.
-    MEASUREITEMSTRUCT other{ODT_LISTVIEW, 999, 0, 0, 0, 0};
-    parent.SendMessage(WM_MEASUREITEM, 999, reinterpret_cast<LPARAM>(&other));
-    EXPECT_EQ(parent.parentMeasured, 1);
-
-    DRAWITEMSTRUCT dis{};
-    dis.CtlType = ODT_LISTVIEW;
-    dis.CtlID = 1014;
-    dis.hwndItem = list.m_hWnd;
-    const int drawnBefore = list.drawn;
-    EXPECT_EQ(parent.SendMessage(WM_DRAWITEM, 1014, reinterpret_cast<LPARAM>(&dis)), TRUE);
-    EXPECT_EQ(list.drawn, drawnBefore + 1);
-    EXPECT_EQ(parent.parentDrawn, 0);
-
-    CHeaderCtrl* header = list.GetHeaderCtrl();
-    ASSERT_NE(header, nullptr);
-    NMHEADERW nm{};
-    nm.hdr = {header->m_hWnd, 0, HDN_ITEMCLICKW};
-    nm.iItem = 1;
-    list.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
-    EXPECT_EQ(list.lastHeaderClick, 1);
 }
 
 } // namespace

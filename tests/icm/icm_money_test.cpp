@@ -44,22 +44,11 @@ TEST(NormalizePayouts, SumsLeftToRightAndNoPayoutsGiveNotANumber) {
 
 TEST(FormatAmount, WritesWhatPrintfWrites) {
     using Limits = std::numeric_limits<double>;
-    std::vector<double> values = {0.0,
-                                  -0.0,
-                                  383.9285714285714,
-                                  1e-7,
-                                  -1e-7,
-                                  0.5e-6,
-                                  1.5e-6,
-                                  2.5e-6,
-                                  0.0078125,
-                                  1e22,
-                                  1e300,
-                                  -1e250,
-                                  Limits::max(),
-                                  Limits::denorm_min(),
-                                  Limits::infinity(),
-                                  -Limits::infinity()};
+    // Signed zeros, a worked amount, ties of the sixth decimal, the extremes and infinities.
+    std::vector<double> values = {0.0,    -0.0,   383.9285714285714, 1e-7, -1e-7, 0.5e-6,
+                                  1.5e-6, 2.5e-6, 0.0078125,         1e22, 1e300, -1e250};
+    for (double extreme : {Limits::max(), Limits::denorm_min(), Limits::infinity()})
+        values.insert(values.end(), {extreme, -extreme});
     // Random bit patterns cover every exponent; halves of a millionth test the rounding of ties.
     std::mt19937_64 random(10);
     for (int i = 0; i < 3000; ++i) {
