@@ -34,8 +34,13 @@ TEST(ApplicationStart, RunsTheMainDialogAndEndsWhenItCloses) {
         ::GetWindowTextW(pMain->GetSafeHwnd(), szCaption, 64);
         mainCaption = szCaption;
         bMainIsEnabled = ::IsWindowEnabled(pMain->GetSafeHwnd());
-        // Esc on the focused payout edit, as a user would close it.
-        ::PostMessageW(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+        // Esc on the focused payout edit, as a user would close it. While another
+        // process holds the foreground the thread has no focus, and a key posted to
+        // no window would never reach the dialog: then it goes to the first tab stop.
+        HWND hTarget = ::GetFocus();
+        if (!hTarget)
+            hTarget = ::GetNextDlgTabItem(pMain->GetSafeHwnd(), nullptr, FALSE);
+        ::PostMessageW(hTarget, WM_KEYDOWN, VK_ESCAPE, 1);
     });
 
     EXPECT_FALSE(theApp.InitInstance()) << "no message loop follows the dialog";
