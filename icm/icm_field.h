@@ -17,8 +17,9 @@
 
 // chips: one count per seat, 0 = empty seat (takes no place, equity 0). A negative count
 // throws std::invalid_argument naming the seat. shares: pool fraction of places 1..k; k may
-// exceed the number of players with chips (those places pay nobody). Returns one equity per
-// seat.
+// exceed the number of players with chips (those places pay nobody), and may have either sign.
+// Returns one equity per seat. Throws std::runtime_error should the integral not converge
+// (an answer it cannot vouch for is not given).
 std::vector<double> ComputeFieldEquities(std::span<const int> chips,
                                          std::span<const double> shares);
 
@@ -43,10 +44,12 @@ public:
     // Equity of seat i when seat i holds newChipsI and seat j (j != i) newChipsJ instead of
     // their current counts, everyone else unchanged, and the places pay `shares` (which may
     // differ from the constructor's, e.g. when j busts; at most as many places as then). A
-    // count of 0 takes the seat out of the field. The integral reuses this field's nodes,
-    // which hold the same accuracy as long as the two new stacks are within the range of the
-    // field's stacks; the chips of the field may grow or shrink. Throws std::invalid_argument
-    // for a negative count or a seat outside the field.
+    // count of 0 takes the seat out of the field. The integral reuses this field's nodes, and
+    // holds the engine's accuracy for any new stacks: where every place is paid, the last
+    // place's share is taken out beforehand, so a stack below the field's smallest needs no
+    // node beyond the last. Only where the nodes end before j's new stack (below the field's)
+    // has surely finished, which takes nearly every place paid, is the changed field integrated
+    // afresh. Throws std::invalid_argument for a negative count or a seat outside the field.
     double EquityAfterChange(int i, int newChipsI, int j, int newChipsJ,
                              std::span<const double> shares) const;
 
@@ -55,6 +58,9 @@ public:
     int Levels() const { return m_nLevels; }
 
 private:
+    bool TailNegligible(double rj, int places, int players) const;
+
+    std::vector<int> m_vnChips;    // per seat, as given
     std::vector<int> m_vnPlayer;   // per seat: index among the players with chips, or -1
     std::vector<double> m_vdShare; // per player: fraction of the chips
     double m_dTotal = 0;           // chips in the field

@@ -44,9 +44,11 @@ double CFieldGrid::XBelow(double v) const {
 }
 
 double CFieldGrid::V(double x, double& dvdx) const {
-    // x - u lies between 0 and 2 beta sqrt(1 + n): a bracket for a guarded Newton.
+    // x - u lies between 0 and 2 beta sqrt(1 + n): a bracket for a guarded Newton. Where x(u)
+    // climbs steeply between flat stretches, plain Newton bounces between the flat sides and
+    // crawls; so a step that leaves the bracket, or would not halve the last step, bisects.
     double lo = x - 2 * m_dBeta * std::sqrt(1 + m_dPlayers) - 1, hi = x;
-    double u = hi, v = 0;
+    double u = hi, v = 0, last = hi - lo, before = last;
     for (int it = 0; it < 200; ++it) {
         double slope, dvdu;
         const double g = X(u, slope, v, dvdu) - x;
@@ -55,9 +57,14 @@ double CFieldGrid::V(double x, double& dvdx) const {
             hi = u;
         else
             lo = u;
-        double next = u - g / slope;
-        if (!(next > lo && next < hi))
+        const double newton = g / slope;
+        double next = u - newton;
+        before = last;
+        last = std::abs(newton);
+        if (!(next > lo && next < hi) || 2 * last > before) {
             next = 0.5 * (lo + hi);
+            last = 0.5 * (hi - lo);
+        }
         if (std::abs(next - u) <= 1e-15 * (1 + std::abs(u)) || hi - lo <= 1e-15 * (1 + std::abs(u)))
             break;
         u = next;

@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <span>
+#include <stdexcept>
 #include <vector>
 
 // What a node hands to the integrand: the moment t, the weight of the node in the sum
@@ -46,6 +47,8 @@ public:
 
     // Calls integrand(node, sums) for every node, which adds each output's weighted value to
     // sums[0 .. outputs). Returns the integrals, the sums of the last level times its step.
+    // Throws std::runtime_error where kMaxLevels levels still disagree: an answer that cannot
+    // vouch for its digits is not given.
     template <class Integrand> std::vector<double> Run(int outputs, Integrand&& integrand);
 
     int Levels() const { return m_nLevels; }
@@ -83,7 +86,8 @@ std::vector<double> CFieldQuadrature::Run(int outputs, Integrand&& integrand) {
     std::vector<double> raw(sums); // unweighted by step: level L's estimate is raw * step
     for (double& sum : sums)
         sum *= kFirstStep;
-    for (int level = 1; level < kMaxLevels; ++level) {
+    bool converged = false;
+    for (int level = 1; level < kMaxLevels && !converged; ++level) {
         previous = sums;
         const double step = kFirstStep / static_cast<double>(1 << level);
         const long long count = static_cast<long long>(steps) << (level - 1);
@@ -93,18 +97,18 @@ std::vector<double> CFieldQuadrature::Run(int outputs, Integrand&& integrand) {
             integrand(node, added.data());
             ++m_nNodes;
         }
-        bool agree = true;
+        converged = true;
         for (int k = 0; k < outputs; ++k) {
             raw[k] += added[k];
             sums[k] = raw[k] * step;
             const double diff = std::abs(sums[k] - previous[k]);
             if (diff > m_dAgree * std::abs(sums[k]) && diff > kAgreeAbsolute)
-                agree = false;
+                converged = false;
         }
         m_nLevels = level + 1;
         m_dStep = step;
-        if (agree)
-            break;
     }
+    if (!converged)
+        throw std::runtime_error("ICM: the field's integral did not converge");
     return sums;
 }
