@@ -92,9 +92,9 @@ TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
     TryEveryOpening(m_rows[3], 2);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
-    // Signs, stops and spaces open nothing either.
+    // The space opens nothing either.
     Focus(m_rows[0], 1);
-    Type(L"-. ");
+    Type(L" ");
     EXPECT_EQ(Editor(), nullptr);
     // Space on a text cell is a button press, never the start of a text.
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BUTTONCLICK)));
@@ -295,6 +295,19 @@ TEST_F(GridEditTest, ButtonCellWhoseClickDeletesItsRowStoresNothing) {
     EXPECT_GRID_CONSISTENT();
     for (POSITION hRow : {m_rows[0], m_rows[2]})
         EXPECT_EQ(Text(hRow, 2), L"");
+}
+
+// Every printable character but the space starts the text, as in a spreadsheet: a sign or a
+// stop typed first is kept, in names and chips alike.
+TEST_F(GridEditTest, SignsAndStopsStartTheTextAndAreKept) {
+    for (int nCol : {0, 1}) {
+        for (const std::wstring text : {L"-5", L"+5", L".5", L",5"}) {
+            Focus(m_rows[2], nCol);
+            Type(text);
+            Key(VK_RETURN);
+            EXPECT_EQ(Text(m_rows[2], nCol), text) << "column " << nCol;
+        }
+    }
 }
 
 } // namespace
