@@ -102,3 +102,13 @@ TEST(CalculateICM, EveryPressReadsTheInputsAfresh) {
     EXPECT_EQ(first, WithZeros({L"500.000000", L"500.000000"}));
     EXPECT_EQ(second, WithZeros({kZero, L"1000.000000"}));
 }
+
+TEST(CalculateICM, HugePayoutsAndPoolsKeepTheirMeaning) {
+    const std::vector<LPCWSTR> chips = {L"50", L"30", L"20"};
+    // Five payouts of 1e308 overflow their sum but share the pool as five equal ones.
+    EXPECT_EQ(Calculate({L"1e308", L"1e308", L"1e308", L"1e308", L"1e308"}, chips),
+              WithZeros({L"200.000000", L"200.000000", L"200.000000"}));
+    // A pool past the range of a double: empty seats still get nothing.
+    EXPECT_EQ(Calculate({L"50", L"30", L"20"}, chips, L"1e309"),
+              WithZeros({L"inf", L"inf", L"inf"}));
+}
