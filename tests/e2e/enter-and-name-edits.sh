@@ -33,10 +33,10 @@ fi
 # shellcheck disable=SC2086
 xdotool mousemove --window "$id" $pool click 1
 xdotool key Return
-sleep 1
+sleep 2.5 # a calculator that Enter closed is gone by then
 
 failed=0
-if ! xdotool search --name "^${title}\$" >/dev/null 2>&1; then
+if ! xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; then
     echo "FAIL: Enter in the pool field closed the calculator"
     exit 1
 fi

@@ -298,7 +298,8 @@ TEST_F(GridEditTest, ButtonCellWhoseClickDeletesItsRowStoresNothing) {
 }
 
 // Every printable character but the space starts the text, as in a spreadsheet: a sign or a
-// stop typed first is kept, in names and chips alike.
+// stop typed first is kept, in names and chips alike. (On a row with children the keypad's
+// plus and minus expand and collapse instead: the keys tests.)
 TEST_F(GridEditTest, SignsAndStopsStartTheTextAndAreKept) {
     for (int nCol : {0, 1}) {
         for (const std::wstring text : {L"-5", L"+5", L".5", L",5"}) {
@@ -308,6 +309,12 @@ TEST_F(GridEditTest, SignsAndStopsStartTheTextAndAreKept) {
             EXPECT_EQ(Text(m_rows[2], nCol), text) << "column " << nCol;
         }
     }
+    // The keypad's minus too, on a row without children to collapse.
+    Focus(m_rows[2], 1);
+    Key(VK_SUBTRACT);
+    Type(L"7");
+    Key(VK_RETURN);
+    EXPECT_EQ(Text(m_rows[2], 1), L"-7");
 }
 
 } // namespace
