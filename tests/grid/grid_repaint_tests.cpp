@@ -40,7 +40,8 @@ TEST_F(GridRepaintTest, NoFocusColourStaysAfterAnEditEndedWithEnter) {
             SendClick(m_rows[i], 2);
         }
         for (int i = 1; i <= 3; ++i)
-            EXPECT_EQ(ScreenPixels(m_rows[i], nCol, crFocus), 0) << "row " << i << ", column " << nCol;
+            EXPECT_EQ(ScreenPixels(m_rows[i], nCol, crFocus), 0)
+                << "row " << i << ", column " << nCol;
     }
 }
 
