@@ -41,12 +41,22 @@ BOOL CTallyvaneDlg::OnInitDialog() {
     m_grid.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES);
     FillGrid();
 
+    // Enter in the pool or a payout field presses "Calculate ICM": nothing here is saved,
+    // so a key that closed the calculator would lose everything typed. The grid takes
+    // Enter itself while it has a focus cell, and an open cell editor before the dialog.
+    SetDefID(IDC_CALCULATE);
+
     // The calculator edits single cells, not whole rows.
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     if (m_grid.m_hFocusRow != nullptr)
         m_grid.RedrawRow(m_grid.m_hFocusRow);
 
     return TRUE; // the framework focuses the first tab stop, the first payout
+}
+
+void CTallyvaneDlg::OnOK() {
+    // The dialog has no OK button, so IDOK is Enter wherever no default button answers it.
+    OnCalculateICM();
 }
 
 void CTallyvaneDlg::AddAboutMenuEntry() {

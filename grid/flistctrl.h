@@ -248,6 +248,7 @@ private:
     void ClickCheckBox(POSITION hRow, int nCol);
     void FocusListItem(int nItem, int nCol);
     void FocusPageRow(BOOL bLast, int nCol);
+    void DropPendingChar(WCHAR ch); // the character of a key that acted as a tree key
     void TakeColumnWidth(int nCol, int cxy);
     BOOL HandleClipboardKey(UINT nChar);
     BOOL PasteCell(POSITION hRow, int nCol, const CString& strText);

@@ -2,6 +2,7 @@
 #include "flistctrl.h"
 
 #include "flistcombo.h"
+#include "flisteditor.h"
 
 namespace {
 
@@ -33,8 +34,8 @@ void CFListCtrl::OpenDropDownEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int n
     FL_NOTIFY notify;
     BuildNotify(notify, hRow, nCol, FLN_BEGINCOMBO);
     if (nMsg == WM_CHAR) {
-        // Only the editable kind takes a typed letter or digit, as its new text.
-        if (!bEditable || !::IsCharAlphaNumericW(static_cast<WCHAR>(wKey)))
+        // Only the editable kind takes a typed character, as its new text.
+        if (!bEditable || !FLStartsCellText(static_cast<WCHAR>(wKey)))
             return;
         pProfile->m_strText = CString(static_cast<WCHAR>(wKey));
         pProfile->m_dwData = 0;

@@ -75,8 +75,8 @@ LRESULT CFListCtrl::HandleEditMessage(UINT nMsg, WPARAM wKey, FL_ENDEDIT* pEnd) 
 BOOL CFListCtrl::OpenTextEditor(UINT nMsg, WPARAM wKey, POSITION hRow, int nCol) {
     CString strInitial;
     if (nMsg == WM_CHAR) {
-        // A typed letter or digit replaces the text; signs and spaces open nothing.
-        if (!::IsCharAlphaNumericW(static_cast<WCHAR>(wKey)))
+        // A typed character replaces the text.
+        if (!FLStartsCellText(static_cast<WCHAR>(wKey)))
             return FALSE;
         strInitial = CString(static_cast<WCHAR>(wKey));
     } else if (nMsg == WM_LBUTTONDBLCLK || wKey == VK_RETURN || wKey == VK_F2 ||

@@ -20,6 +20,12 @@ BOOL FLEditorPreTranslate(MSG* pMsg) {
     return TRUE;
 }
 
+BOOL FLStartsCellText(WCHAR ch) {
+    // Control characters (Enter, Tab, Escape, Control+letter) and the C1 range are keys,
+    // not text.
+    return ch > L' ' && !(ch >= 0x7F && ch <= 0x9F);
+}
+
 BOOL FLEditorReportEnd(CWnd* pEditor, FL_ENDEDIT& end, LRESULT* pResult) {
     *pResult = 0;
     const HWND hWnd = pEditor->GetSafeHwnd();

@@ -28,6 +28,11 @@ BOOL FLEditorReportEnd(CWnd* pEditor, FL_ENDEDIT& end, LRESULT* pResult);
 // window was destroyed and the object deleted itself. Compares, never dereferences.
 BOOL FLEditorAlive(HWND hWnd, const CWnd* pEditor);
 
+// Whether a character typed on a focused cell starts its text, as in a spreadsheet:
+// every printable one, signs and stops included ("-5", ".5"), except the space, which
+// presses the cell's button.
+BOOL FLStartsCellText(WCHAR ch);
+
 // Ends an edit as the user's own keys do: the grid takes the keyboard focus, and the
 // editor's WM_KILLFOCUS reports. The editor may be gone when this returns.
 void FLEditorGiveFocusToGrid(CWnd* pEditor);

@@ -84,10 +84,12 @@ void CFListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
                 FocusListItem(nItem + 1, nFocusCol);
             break;
         case VK_ADD:
-            Expand(m_hFocusRow, FALSE);
-            break;
         case VK_SUBTRACT:
-            Expand(m_hFocusRow, TRUE);
+            // On a row with children the keypad's plus and minus are tree keys, and
+            // their characters start no edit; elsewhere they type a sign, as '-' does.
+            if (!GetRowRecord(m_hFocusRow)->m_Children.IsEmpty())
+                DropPendingChar(nChar == VK_ADD ? L'+' : L'-');
+            Expand(m_hFocusRow, nChar == VK_SUBTRACT);
             break;
         default:
             // Called directly for the Tab-advance too, so not through Default(), which
@@ -96,6 +98,14 @@ void CFListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
             break;
     }
     HandleEditMessage(WM_KEYDOWN, nChar, nullptr);
+}
+
+void CFListCtrl::DropPendingChar(WCHAR ch) {
+    // The loop translated the key before dispatching it, so its character waits next in
+    // the queue; a key sent without one leaves any other character alone.
+    MSG msg;
+    if (::PeekMessageW(&msg, m_hWnd, WM_CHAR, WM_CHAR, PM_NOREMOVE) && msg.wParam == ch)
+        ::PeekMessageW(&msg, m_hWnd, WM_CHAR, WM_CHAR, PM_REMOVE);
 }
 
 void CFListCtrl::FocusListItem(int nItem, int nCol) {
@@ -116,7 +126,7 @@ void CFListCtrl::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
 
 UINT CFListCtrl::OnGetDlgCode() {
     // With a focus cell the grid takes Enter itself (it opens the editor); the dialog
-    // would otherwise press OK and end the program with everything typed.
+    // would otherwise press its default button.
     UINT nCode = CListCtrl::OnGetDlgCode();
     const auto* pMsg = reinterpret_cast<const MSG*>(GetCurrentMessage()->lParam);
     if (pMsg && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && m_hFocusRow)

@@ -167,7 +167,12 @@ void CFListCtrl::RedrawRow(POSITION hRow) {
     const XFList_Row* pRow = GetRowRecord(hRow);
     if (!pRow || pRow->m_nListIndex < 0)
         return;
-    RedrawItems(pRow->m_nListIndex, pRow->m_nListIndex);
+    // The whole band the cells paint. The list view's own item box (LVM_REDRAWITEMS)
+    // starts two pixels right of the first cell's edge, and those pixels kept what an
+    // earlier paint had left there, such as the focus colour of an edited name.
+    RECT rcRow;
+    if (GetListItemBounds(pRow->m_nListIndex, &rcRow))
+        InvalidateRect(&rcRow, FALSE);
     UpdateWindow();
 }
 

@@ -4,11 +4,14 @@
 
 # Prints one line "x y width height text" per word that tesseract reads in a PNG of
 # the window, in the window's own pixels. The picture is enlarged three times first:
-# the dialog's small type reads far more reliably so.
+# the dialog's small type reads far more reliably so. Coloured pixels turn white before:
+# the coloured frame of the default button hides its caption from tesseract, and the
+# texts read here are all black or grey.
 tv_ocr_words() {
     local image="$1" big
     big="$(mktemp --suffix=.png)"
-    convert "$image" -resize 300% "$big"
+    convert "$image" \( +clone -colorspace HSL -channel G -separate +channel -threshold 35% \) \
+        -compose Lighten -composite -resize 300% "$big"
     tesseract "$big" - --psm 11 tsv 2>/dev/null |
         awk -F'\t' 'NR > 1 && $12 != "" && $11 >= 0 {
             printf "%d %d %d %d %s\n", $7 / 3, $8 / 3, $9 / 3, $10 / 3, $12 }'
@@ -23,13 +26,16 @@ tv_word_centre() {
 
 # Payouts 50, 30, 20 (typed into the focused first payout field, Tab between them);
 # chips 50, 30 and 20 typed into the "Chips" cells of rows 1 to 3, each clicked first
-# and ended with Enter; then a click on "Calculate ICM". Window id $1.
+# and ended with Enter; then a click on "Calculate ICM", unless $2 is "noclick".
+# Window id $1. Leaves the words read before typing in tv_words, the centre "x y" of
+# the "Chips" heading in tv_chips and the rows' centre lines in tv_rowsY.
 tv_enter_worked_example() {
     local id="$1" shot words chips chipsX chipsY calc row y
     shot="$(mktemp --suffix=.png)"
     import -window "$id" "$shot"
     words="$(tv_ocr_words "$shot")"
     rm -f "$shot"
+    tv_words="$words"
 
     chips="$(tv_word_centre "$words" '^Chips$')"
     chipsX="${chips% *}"
@@ -45,6 +51,9 @@ tv_enter_worked_example() {
         return 1
     fi
 
+    tv_chips="$chips"
+    tv_rowsY=("${rowsY[@]}")
+
     xdotool type --delay 60 "50"
     xdotool key Tab
     xdotool type --delay 60 "30"
@@ -58,6 +67,7 @@ tv_enter_worked_example() {
         xdotool key Return
         sleep 0.3
     done
+    [[ "${2:-}" == noclick ]] && return 0
     # shellcheck disable=SC2086
     xdotool mousemove --window "$id" $calc click 1
     sleep 1

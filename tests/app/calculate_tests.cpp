@@ -65,7 +65,17 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{{L"50", L"30", L"20"},
                            {L"50", L"30", L"20"},
                            L"-1000",
-                           {L"-383.928571", L"-327.500000", L"-288.571429"}}));
+                           {L"-383.928571", L"-327.500000", L"-288.571429"}},
+                      // Payouts whose sum overflows share the pool as equal ones.
+                      Case{{L"1e308", L"1e308", L"1e308", L"1e308", L"1e308"},
+                           {L"50", L"30", L"20"},
+                           nullptr,
+                           {L"200.000000", L"200.000000", L"200.000000"}},
+                      // A pool past a double's range: empty seats still get nothing.
+                      Case{{L"50", L"30", L"20"},
+                           {L"50", L"30", L"20"},
+                           L"1e309",
+                           {L"inf", L"inf", L"inf"}}));
 
 // Conversion stops at the comma, letters count as nothing, blanks and a sign lead.
 TEST(CalculateICMChips, TextsAreReadLikeTheRuntimeDoes) {

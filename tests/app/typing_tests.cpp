@@ -169,4 +169,38 @@ TEST_F(TypingIntoTheGrid, CalculateWhileEditingStoresTheTypedTextFirst) {
               4u);
 }
 
+// Enter in the pool, in a payout field and on the button presses "Calculate ICM" and
+// leaves the dialog open (Esc still ends it, above).
+TEST_F(TypingIntoTheGrid, EnterOutsideTheGridEditorCalculates) {
+    const auto enterIn = [&](int nID) {
+        return [this, nID] {
+            ::SetFocus(::GetDlgItem(m_dlg.GetSafeHwnd(), nID));
+            PressKey(VK_RETURN);
+        };
+    };
+    const auto expectEquities = [&](const std::vector<std::wstring>& head) {
+        return [this, head] {
+            std::vector<std::wstring> equities = ColumnTexts(m_dlg, kEquity);
+            equities.resize(head.size());
+            EXPECT_EQ(equities, head);
+        };
+    };
+    EXPECT_EQ(Run({
+                  [&] {
+                      for (int i = 0; i < 3; ++i)
+                          TypeInto(m_dlg, IDC_PAYOUT1 + i, std::vector{L"50", L"30", L"20"}[i]);
+                      EnterChips(m_dlg, {L"50", L"30", L"20"});
+                  },
+                  enterIn(IDC_POOL),
+                  expectEquities({L"383.928571", L"327.500000", L"288.571429"}),
+                  [&] { TypeInto(m_dlg, IDC_POOL, L"2000"); },
+                  enterIn(IDC_PAYOUT5),
+                  expectEquities({L"767.857143", L"655.000000", L"577.142857"}),
+                  [&] { TypeInto(m_dlg, IDC_POOL, L"100"); },
+                  enterIn(IDC_CALCULATE),
+                  expectEquities({L"38.392857", L"32.750000", L"28.857143"}),
+              }),
+              9u); // no Enter ended the dialog
+}
+
 } // namespace

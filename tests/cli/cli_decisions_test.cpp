@@ -133,8 +133,6 @@ TEST(CliDecisions, RefusesWhatTheyCannotTake) {
         {{"--chips", "5,-1,5", "--payouts", "1", "--deal"}, "--deal: seat 2 has a negative count"},
         {{"--chips", "5,1", "--payouts", "1,-1", "--deal"},
          "--deal: the payouts must be 0 or more, and not all 0"},
-        {{"--chips", "5,1", "--payouts", "1e308,1e308", "--deal"},
-         "--deal: the payouts must be 0 or more, and not all 0"},
         {{"--chips", "5,1", "--payouts", "0", "--bubble"},
          "--bubble: the payouts must be 0 or more, and not all 0"},
         {Example({"--bubble", "--bubble-seats", "2,11"}),

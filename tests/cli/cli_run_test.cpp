@@ -75,6 +75,14 @@ TEST(CliJson, NegativeZeroKeepsItsSign) {
     EXPECT_NE(out.find(Seat(2, 0, "0", "-0.000000")), std::string::npos) << out;
 }
 
+// Payouts whose sum overflows a double keep their proportions: 1e308 five times is 1 five times.
+TEST(CliJson, PayoutsWhoseSumOverflowsKeepTheirProportions) {
+    for (const char* chips : {"50,30,20", "5,4,3,2,1,1,1,1,1,1,1"})
+        EXPECT_EQ(
+            RunTool({"--chips", chips, "--payouts", "1e308,1e308,1e308,1e308,1e308", "--json"}),
+            RunTool({"--chips", chips, "--payouts", "1,1,1,1,1", "--json"}));
+}
+
 // Beyond ten seats or five places another engine takes over; the table keeps at least
 // ten seats and five places, and its JSON has one entry per seat and per place.
 TEST(CliJson, LargerTablesUseEverySeatAndPlace) {

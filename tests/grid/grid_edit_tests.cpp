@@ -92,9 +92,9 @@ TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
     TryEveryOpening(m_rows[3], 2);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
-    // Signs, stops and spaces open nothing either.
+    // The space opens nothing either.
     Focus(m_rows[0], 1);
-    Type(L"-. ");
+    Type(L" ");
     EXPECT_EQ(Editor(), nullptr);
     // Space on a text cell is a button press, never the start of a text.
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BUTTONCLICK)));
@@ -296,6 +296,26 @@ TEST_F(GridEditTest, ButtonCellWhoseClickDeletesItsRowStoresNothing) {
     EXPECT_GRID_CONSISTENT();
     for (POSITION hRow : {m_rows[0], m_rows[2]})
         EXPECT_EQ(Text(hRow, 2), L"");
+}
+
+// Every printable character but the space starts the text, as in a spreadsheet: a sign or a
+// stop typed first is kept, in names and chips alike. (On a row with children the keypad's
+// plus and minus expand and collapse instead: the keys tests.)
+TEST_F(GridEditTest, SignsAndStopsStartTheTextAndAreKept) {
+    for (int nCol : {0, 1}) {
+        for (const std::wstring text : {L"-5", L"+5", L".5", L",5"}) {
+            Focus(m_rows[2], nCol);
+            Type(text);
+            Key(VK_RETURN);
+            EXPECT_EQ(Text(m_rows[2], nCol), text) << "column " << nCol;
+        }
+    }
+    // The keypad's minus too, on a row without children to collapse.
+    Focus(m_rows[2], 1);
+    Key(VK_SUBTRACT);
+    Type(L"7");
+    Key(VK_RETURN);
+    EXPECT_EQ(Text(m_rows[2], 1), L"-7");
 }
 
 } // namespace

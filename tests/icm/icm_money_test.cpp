@@ -70,6 +70,10 @@ TEST(FormatAmount, MultipliesByThePoolAndWritesNotANumberWithoutSign) {
     EXPECT_EQ(FormatAmount(nan, 1000), "nan");
     EXPECT_EQ(FormatAmount(-nan, 1000), "nan");
     EXPECT_EQ(FormatAmount(std::copysign(nan, -1.0), 1), "nan");
+    // An empty seat's share is nothing of any pool, where 0 * pool would be not-a-number.
+    for (double pool : {std::numeric_limits<double>::infinity(), -HUGE_VAL, nan})
+        EXPECT_EQ(FormatAmount(0, pool), "0.000000") << pool;
+    EXPECT_EQ(FormatAmount(0.5, HUGE_VAL), "inf");
 }
 
 } // namespace
