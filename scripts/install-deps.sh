@@ -7,7 +7,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool xclip imagemagick x11-utils tesseract-ocr
     nsis zip unzip
-    googletest libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libeigen3-dev
+    googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libeigen3-dev
     python3 python3-pil
 )
 
