@@ -1,7 +1,5 @@
 // In-place editing of text cells: what opens the editor, what its end stores, the
 // notification sequences the parent sees, and the Tab-advance.
-#include <tuple>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,17 +10,8 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// A notification as far as editing goes: code, cell, and the text it carries.
-using Note = std::tuple<NotifyCode, POSITION, int, std::wstring>;
-
 class GridEditTest : public EditGridTest {
 protected:
-    std::vector<Note> Notes() const {
-        std::vector<Note> notes;
-        for (const NotifyRecord& r : m_notes.Log())
-            notes.emplace_back(Fln(r.nCode), r.hRow, r.nCol, std::wstring(r.strText));
-        return notes;
-    }
     // One editor open, ours, with the keyboard focus, showing text with the caret
     // after its last character and nothing selected.
     void ExpectOpen(const std::wstring& text) {
@@ -76,8 +65,8 @@ TEST_F(GridEditTest, TypedDigitOpensTheEditorWithItAndEnterStoresIt) {
     EXPECT_EQ(m_grid.m_nEditCol, -1);
     EXPECT_EQ(::GetFocus(), List());
     // Each record names the cell; the end carries the new text for the parent to see.
-    EXPECT_THAT(Notes(), ElementsAre(Note{Fln(FLN_BEGINEDIT), m_rows[0], 1, L"900"},
-                                     Note{Fln(FLN_ENDEDIT), m_rows[0], 1, L"75"}));
+    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_BEGINEDIT, m_rows[0], 1, L"900"),
+                                           NoteText(FLN_ENDEDIT, m_rows[0], 1, L"75")));
 }
 
 TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
@@ -178,9 +167,9 @@ TEST_F(GridEditTest, TabStoresMovesAndReopensShiftTabGoesBack) {
     ExpectFocus(m_rows[0], 1);
     ExpectOpen(L"500"); // and the old editor is gone
     EXPECT_EQ(m_grid.m_nContinueKey, 0u);
-    EXPECT_THAT(Notes(), ElementsAre(Note{Fln(FLN_ENDEDIT), m_rows[0], 0, L"Ann"},
-                                     Note{Fln(FLN_FOCUSCHANGE), m_rows[0], 1, L"500"},
-                                     Note{Fln(FLN_BEGINEDIT), m_rows[0], 1, L"500"}));
+    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_ENDEDIT, m_rows[0], 0, L"Ann"),
+                                           NoteText(FLN_FOCUSCHANGE, m_rows[0], 1, L"500"),
+                                           NoteText(FLN_BEGINEDIT, m_rows[0], 1, L"500")));
     m_notes.Clear();
     KeyWith(VK_SHIFT, VK_TAB);
     ExpectFocus(m_rows[0], 0);

@@ -14,7 +14,6 @@ protected:
         AddColumns(2);
         m_grid.InsertColumn(2, L"Checked", 60, LVCFMT_LEFT, m_nProfile);
         m_rows = AddRows(3);
-        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
         // The window was never painted: flush that first paint of every row, or the
         // first repaint a test triggers would include it.
         ::UpdateWindow(List());
