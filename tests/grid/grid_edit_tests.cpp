@@ -7,6 +7,7 @@
 
 namespace {
 
+using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -76,11 +77,19 @@ TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
         Key(wVk);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    // A plain cell opens nothing for anything.
+    // A plain cell opens nothing for anything, and with whole-row focus no cell does.
     Focus(m_rows[3], 2);
     TryEveryOpening(m_rows[3], 2);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
+    m_grid.m_dwFlags |= FLF_ROWFOCUS;
+    Focus(m_rows[2], 1);
+    TryEveryOpening(m_rows[2], 1);
+    KeyWith(VK_MENU, VK_DOWN);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
+    EXPECT_THAT(m_notes.Codes(), Each(Fln(FLN_FOCUSCHANGE)));
+    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     // The space opens nothing either.
     Focus(m_rows[0], 1);
     Type(L" ");
@@ -216,17 +225,6 @@ TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     EXPECT_NE(Editor(), nullptr);
 }
 
-TEST_F(GridEditTest, RowFocusOpensNothing) {
-    m_grid.m_dwFlags |= FLF_ROWFOCUS;
-    Focus(m_rows[2], 1);
-    TryEveryOpening(m_rows[2], 1);
-    KeyWith(VK_MENU, VK_DOWN);
-    EXPECT_EQ(Editor(), nullptr);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
-    for (const NotifyCode& code : m_notes.Codes())
-        EXPECT_EQ(code, Fln(FLN_FOCUSCHANGE));
-}
-
 TEST_F(GridEditTest, TwoLineRowsEditMultiLineControlEnterBreaksTheLine) {
     m_grid.m_nLinesPerRow = 2;
     Focus(m_rows[0], 0);
@@ -270,21 +268,6 @@ TEST_F(GridEditTest, ButtonOfATextCellAndSpaceSendButtonClick) {
     Key(VK_SPACE);
     Key(VK_F2);
     EXPECT_EQ(EditorText(), L"picked");
-}
-
-TEST_F(GridEditTest, ButtonCellWhoseClickDeletesItsRowStoresNothing) {
-    const int nButton = m_grid.AddProfile(FLPS_BUTTON);
-    m_grid.GetItem(m_rows[1], 2)->m_nProfile = nButton;
-    m_notes.EditWith(FLN_BUTTONCLICK, [this](FL_NOTIFY& notify) {
-        m_grid.DeleteItem(notify.hRow);
-        notify.strText = L"gone";
-    });
-    Focus(m_rows[1], 2);
-    Key(VK_SPACE);
-    EXPECT_FALSE(m_grid.IsLiveRow(m_rows[1]));
-    EXPECT_GRID_CONSISTENT();
-    for (POSITION hRow : {m_rows[0], m_rows[2]})
-        EXPECT_EQ(Text(hRow, 2), L"");
 }
 
 // Every printable character but the space starts the text, as in a spreadsheet: a sign or a
