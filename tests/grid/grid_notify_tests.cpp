@@ -114,10 +114,6 @@ TEST_F(GridNotifyTest, RowFocusNotifiesColumnMinusOneWithoutTheCellsText) {
     EXPECT_EQ(m_grid.m_nFocusCol, -1);
     EXPECT_EQ(m_grid.GetFocusCol(), -1);
     EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_FOCUSCHANGE, m_rows[1], -1, L"")));
-    // Clearing the flag makes the stored column count again.
-    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
-    m_grid.m_nFocusCol = 1;
-    EXPECT_EQ(m_grid.GetFocusCol(), 1);
 }
 
 TEST_F(GridNotifyTest, FocusStaysWhileAnEditorIsOpen) {
