@@ -117,14 +117,9 @@ public:
         }
     }
 
-    std::vector<POSITION> Shown(POSITION hParent = FL_ROOT) const {
+    std::vector<POSITION> Shown() const {
         std::vector<POSITION> shown;
-        for (POSITION hChild :
-             m_rows.at(hParent).bExpanded ? m_rows.at(hParent).children : std::vector<POSITION>()) {
-            shown.push_back(hChild);
-            const std::vector<POSITION> below = Shown(hChild);
-            shown.insert(shown.end(), below.begin(), below.end());
-        }
+        Flatten(FL_ROOT, shown);
         return shown;
     }
     // Fatal failures when the grid differs from the model.
@@ -153,6 +148,14 @@ public:
     }
 
 private:
+    void Flatten(POSITION hParent, std::vector<POSITION>& shown) const {
+        if (!m_rows.at(hParent).bExpanded)
+            return;
+        for (POSITION hChild : m_rows.at(hParent).children) {
+            shown.push_back(hChild);
+            Flatten(hChild, shown);
+        }
+    }
     static std::vector<POSITION> Children(CFListCtrl& grid, POSITION hRow) {
         std::vector<POSITION> children;
         const CList<POSITION>& list = grid.GetRowRecord(hRow)->m_Children;
