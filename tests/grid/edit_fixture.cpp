@@ -1,25 +1,5 @@
 #include "edit_fixture.h"
 
-#include <vector>
-
-#include "afxpump.h"
-
-namespace {
-
-BOOL CALLBACK CollectEditor(HWND hWnd, LPARAM lParam) {
-    if (::GetDlgCtrlID(hWnd) == static_cast<int>(FL_EDITOR_ID_TEXT))
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-}
-
-std::vector<HWND> Editors(HWND hList) {
-    std::vector<HWND> found;
-    ::EnumChildWindows(hList, CollectEditor, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-} // namespace
-
 void EditGridTest::SetUp() {
     GridTest::SetUp();
     ASSERT_FALSE(HasFatalFailure());
@@ -29,21 +9,10 @@ void EditGridTest::SetUp() {
     m_grid.InsertColumn(1, L"Chips", 90, LVCFMT_LEFT, m_nEdit);
     m_grid.InsertColumn(2, L"ICM Equity $", 90, LVCFMT_LEFT, -1);
     m_rows = AddRows(10);
-    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     ::SetForegroundWindow(m_parent.GetSafeHwnd());
     ::SetFocus(List());
     Pump();
     m_notes.Clear();
-}
-
-void EditGridTest::Pump() {
-    MSG msg;
-    for (int i = 0; i < 5000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (!AfxWalkPreTranslateTree(m_parent.GetSafeHwnd(), &msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
 }
 
 void EditGridTest::Type(const std::wstring& text) {
@@ -80,15 +49,6 @@ void EditGridTest::KeyDownHolding(WORD wHeld, WORD wVk) {
     ::SetKeyboardState(state);
 }
 
-HWND EditGridTest::Editor() const {
-    const std::vector<HWND> found = Editors(List());
-    return found.empty() ? nullptr : found.front();
-}
-
-int EditGridTest::EditorCount() const {
-    return static_cast<int>(Editors(List()).size());
-}
-
 std::wstring EditGridTest::EditorText() const {
     wchar_t szText[256] = {};
     ::GetWindowTextW(Editor(), szText, 256);
@@ -110,16 +70,4 @@ void EditGridTest::ExpectFocus(POSITION hRow, int nCol) {
 void EditGridTest::MakeColumnEditable(int nCol) {
     for (POSITION hRow : m_rows)
         m_grid.GetItem(hRow, nCol)->m_nProfile = m_nEdit;
-}
-
-void EditGridTest::FitRowsPerPage(int nRows) {
-    RECT rcHeader = {};
-    ::GetWindowRect(m_grid.GetHeaderCtrl()->GetSafeHwnd(), &rcHeader);
-    const int nRow = m_grid.GetRowHeight();
-    RECT rcList = {};
-    ::GetWindowRect(List(), &rcList);
-    ::SetWindowPos(List(), nullptr, 0, 0, rcList.right - rcList.left,
-                   (rcHeader.bottom - rcHeader.top) + nRows * nRow + nRow / 2,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Pump();
 }

@@ -1,6 +1,7 @@
-// A grid set up like the calculator's (names and chips editable, equities plain, ten
-// rows, grid lines, cell focus) under a recording parent, driven with real input that
-// a loop like the dialog's plays: pre-translation first, then translate and dispatch.
+// A grid set up like the calculator's (names and chips editable, equities
+// plain, ten rows, grid lines, cell focus) under a recording parent, driven
+// with real input that a loop like the dialog's plays: pre-translation first,
+// then translate and dispatch.
 #pragma once
 
 #include <string>
@@ -12,8 +13,6 @@ class EditGridTest : public GridTest {
 protected:
     void SetUp() override;
 
-    // Plays every queued message as the modal loop would, up to a bound.
-    void Pump();
     // Key presses and clicks through the input queue, then played.
     void Key(WORD wVk) { PressKey(wVk), Pump(); }
     void KeyWith(WORD wModifier, WORD wVk) { PressKeyWith(wModifier, wVk), Pump(); }
@@ -22,23 +21,25 @@ protected:
     // Straight to the grid's handler, bypassing the input queue: for clicks that
     // must not pair into a double-click.
     void SendClick(POSITION hRow, int nCol, UINT nMsg = WM_LBUTTONDOWN, UINT nKind = FLR_LABEL);
-    // A WM_KEYDOWN sent straight to the grid while the keyboard state holds wHeld (or,
-    // for 0, nothing more) down.
+    // A WM_KEYDOWN sent straight to the grid while the keyboard state holds wHeld
+    // (or, for 0, nothing more) down.
     void KeyDownHolding(WORD wHeld, WORD wVk);
     POINT CellCentre(POSITION hRow, int nCol, UINT nKind = FLR_LABEL);
 
-    // The open text editor's window (control id 501), or null; and every such window.
-    HWND Editor() const;
-    int EditorCount() const;
+    // The open text editor's window, or null; and how many there are.
+    HWND Editor() const {
+        const std::vector<HWND> found = EditorWindows();
+        return found.empty() ? nullptr : found.front();
+    }
+    int EditorCount() const { return int(EditorWindows().size()); }
     std::wstring EditorText() const;
     std::wstring Text(POSITION hRow, int nCol) {
         return std::wstring(m_grid.GetItemText(hRow, nCol));
     }
-    void Focus(POSITION hRow, int nCol); // focus cell and keyboard focus on the grid
+    void Focus(POSITION hRow,
+               int nCol); // focus cell and keyboard focus on the grid
     void ExpectFocus(POSITION hRow, int nCol);
     void MakeColumnEditable(int nCol);
-    // Sizes the list so that exactly nRows rows fit on its page.
-    void FitRowsPerPage(int nRows);
 
     Rows m_rows;
     int m_nEdit = -1;

@@ -8,12 +8,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "clipboard_text.h"
 #include "grid_fixture.h"
 
 namespace {
 
-using ::testing::ElementsAre;
 using Cell = std::pair<int, int>; // row, column
 using Table = std::vector<std::vector<std::wstring>>;
 
@@ -33,7 +31,6 @@ protected:
         for (int nRow = 0; nRow < kRows; ++nRow)
             for (int nCol = 1; nCol < kCols; ++nCol)
                 m_grid.SetItemText(m_rows[nRow], nCol, Initial(nRow, nCol).c_str());
-        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     }
     static std::wstring Initial(int nRow, int nCol) {
         return nCol == 0 ? L"Player " + std::to_wstring(nRow + 1)
@@ -208,19 +205,6 @@ TEST_F(ClipboardTest, TheTableTextHoldsTheHeadingsAndTheShownRowsAsShown) {
                                                    L"Player 2\tc2\te2\ta b  c\r\n"
                                                    L"Player 3\tc3\te3\tn3\r\n"
                                                    L"Player 4\tc4\te4\tn4");
-}
-
-TEST_F(ClipboardTest, TheSystemClipboardCarriesTheTableBothWays) {
-    ASSERT_TRUE(m_grid.CopyToClipboard());
-    EXPECT_EQ(ClipboardText(), std::wstring(m_grid.GetTableText()));
-
-    // Pasted back from its own first data cell, the table moves up one line: the
-    // headings land in row 1, and every read-only cell keeps its text.
-    m_grid.SetFocusCell(m_rows[0], 0);
-    EXPECT_EQ(m_grid.PasteFromClipboard(), kRows * (kCols - 1));
-    const Table cells = Cells();
-    EXPECT_THAT(cells[0], ElementsAre(L"Player Name", L"Chips", L"e1", L"Note"));
-    EXPECT_THAT(cells[3], ElementsAre(L"Player 3", L"c3", L"e4", L"n3"));
 }
 
 } // namespace

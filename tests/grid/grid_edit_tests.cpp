@@ -1,7 +1,5 @@
 // In-place editing of text cells: what opens the editor, what its end stores, the
 // notification sequences the parent sees, and the Tab-advance.
-#include <tuple>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,20 +7,12 @@
 
 namespace {
 
+using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// A notification as far as editing goes: code, cell, and the text it carries.
-using Note = std::tuple<NotifyCode, POSITION, int, std::wstring>;
-
 class GridEditTest : public EditGridTest {
 protected:
-    std::vector<Note> Notes() const {
-        std::vector<Note> notes;
-        for (const NotifyRecord& r : m_notes.Log())
-            notes.emplace_back(Fln(r.nCode), r.hRow, r.nCol, std::wstring(r.strText));
-        return notes;
-    }
     // One editor open, ours, with the keyboard focus, showing text with the caret
     // after its last character and nothing selected.
     void ExpectOpen(const std::wstring& text) {
@@ -76,8 +66,8 @@ TEST_F(GridEditTest, TypedDigitOpensTheEditorWithItAndEnterStoresIt) {
     EXPECT_EQ(m_grid.m_nEditCol, -1);
     EXPECT_EQ(::GetFocus(), List());
     // Each record names the cell; the end carries the new text for the parent to see.
-    EXPECT_THAT(Notes(), ElementsAre(Note{Fln(FLN_BEGINEDIT), m_rows[0], 1, L"900"},
-                                     Note{Fln(FLN_ENDEDIT), m_rows[0], 1, L"75"}));
+    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_BEGINEDIT, m_rows[0], 1, L"900"),
+                                           NoteText(FLN_ENDEDIT, m_rows[0], 1, L"75")));
 }
 
 TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
@@ -87,11 +77,19 @@ TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
         Key(wVk);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    // A plain cell opens nothing for anything.
+    // A plain cell opens nothing for anything, and with whole-row focus no cell does.
     Focus(m_rows[3], 2);
     TryEveryOpening(m_rows[3], 2);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
+    m_grid.m_dwFlags |= FLF_ROWFOCUS;
+    Focus(m_rows[2], 1);
+    TryEveryOpening(m_rows[2], 1);
+    KeyWith(VK_MENU, VK_DOWN);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
+    EXPECT_THAT(m_notes.Codes(), Each(Fln(FLN_FOCUSCHANGE)));
+    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     // The space opens nothing either.
     Focus(m_rows[0], 1);
     Type(L" ");
@@ -178,9 +176,9 @@ TEST_F(GridEditTest, TabStoresMovesAndReopensShiftTabGoesBack) {
     ExpectFocus(m_rows[0], 1);
     ExpectOpen(L"500"); // and the old editor is gone
     EXPECT_EQ(m_grid.m_nContinueKey, 0u);
-    EXPECT_THAT(Notes(), ElementsAre(Note{Fln(FLN_ENDEDIT), m_rows[0], 0, L"Ann"},
-                                     Note{Fln(FLN_FOCUSCHANGE), m_rows[0], 1, L"500"},
-                                     Note{Fln(FLN_BEGINEDIT), m_rows[0], 1, L"500"}));
+    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_ENDEDIT, m_rows[0], 0, L"Ann"),
+                                           NoteText(FLN_FOCUSCHANGE, m_rows[0], 1, L"500"),
+                                           NoteText(FLN_BEGINEDIT, m_rows[0], 1, L"500")));
     m_notes.Clear();
     KeyWith(VK_SHIFT, VK_TAB);
     ExpectFocus(m_rows[0], 0);
@@ -227,17 +225,6 @@ TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     EXPECT_NE(Editor(), nullptr);
 }
 
-TEST_F(GridEditTest, RowFocusOpensNothing) {
-    m_grid.m_dwFlags |= FLF_ROWFOCUS;
-    Focus(m_rows[2], 1);
-    TryEveryOpening(m_rows[2], 1);
-    KeyWith(VK_MENU, VK_DOWN);
-    EXPECT_EQ(Editor(), nullptr);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
-    for (const NotifyCode& code : m_notes.Codes())
-        EXPECT_EQ(code, Fln(FLN_FOCUSCHANGE));
-}
-
 TEST_F(GridEditTest, TwoLineRowsEditMultiLineControlEnterBreaksTheLine) {
     m_grid.m_nLinesPerRow = 2;
     Focus(m_rows[0], 0);
@@ -281,21 +268,6 @@ TEST_F(GridEditTest, ButtonOfATextCellAndSpaceSendButtonClick) {
     Key(VK_SPACE);
     Key(VK_F2);
     EXPECT_EQ(EditorText(), L"picked");
-}
-
-TEST_F(GridEditTest, ButtonCellWhoseClickDeletesItsRowStoresNothing) {
-    const int nButton = m_grid.AddProfile(FLPS_BUTTON);
-    m_grid.GetItem(m_rows[1], 2)->m_nProfile = nButton;
-    m_notes.EditWith(FLN_BUTTONCLICK, [this](FL_NOTIFY& notify) {
-        m_grid.DeleteItem(notify.hRow);
-        notify.strText = L"gone";
-    });
-    Focus(m_rows[1], 2);
-    Key(VK_SPACE);
-    EXPECT_FALSE(m_grid.IsLiveRow(m_rows[1]));
-    EXPECT_GRID_CONSISTENT();
-    for (POSITION hRow : {m_rows[0], m_rows[2]})
-        EXPECT_EQ(Text(hRow, 2), L"");
 }
 
 // Every printable character but the space starts the text, as in a spreadsheet: a sign or a

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "afxpump.h"
+
 namespace {
 
 constexpr wchar_t kParentClass[] = L"TallyvaneGridTestParent";
@@ -43,6 +45,7 @@ void GridTest::SetUp() {
         ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | ListStyle(), 10, 10, 300,
                           200, hParent, reinterpret_cast<HMENU>(1014), hInst, nullptr);
     ASSERT_TRUE(m_grid.SubclassWindow(hList));
+    m_grid.m_dwFlags &= ~FLF_ROWFOCUS; // cell focus, as in the calculator
 }
 
 void GridTest::TearDown() {
@@ -64,6 +67,36 @@ Rows GridTest::ListRows() const {
         rows.push_back(reinterpret_cast<POSITION>(item.lParam));
     }
     return rows;
+}
+
+void GridTest::Pump() {
+    MSG msg;
+    for (int i = 0; i < 5000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        if (!AfxWalkPreTranslateTree(m_parent.GetSafeHwnd(), &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+std::vector<HWND> GridTest::EditorWindows(UINT nId) const {
+    std::vector<HWND> found;
+    for (HWND h = ::GetWindow(List(), GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(h) == int(nId))
+            found.push_back(h);
+    return found;
+}
+
+void GridTest::FitRowsPerPage(int nRows) {
+    RECT rcHeader = {};
+    ::GetWindowRect(m_grid.GetHeaderCtrl()->GetSafeHwnd(), &rcHeader);
+    const int nRow = m_grid.GetRowHeight();
+    RECT rcList = {};
+    ::GetWindowRect(List(), &rcList);
+    ::SetWindowPos(List(), nullptr, 0, 0, rcList.right - rcList.left,
+                   (rcHeader.bottom - rcHeader.top) + nRows * nRow + nRow / 2,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
 }
 
 void GridTest::AddColumns(int nCount) {
@@ -109,7 +142,8 @@ void GridTest::CheckConsistency() {
         const auto it = std::find(shown.begin(), shown.end(), hRow);
         EXPECT_EQ(pRow->m_nListIndex, it == shown.end() ? -1 : int(it - shown.begin()));
     }
-    // Every row hangs from exactly one parent entry, and the focus is on a shown row.
+    // Every row hangs from exactly one parent entry, and the focus is on a shown
+    // row.
     size_t nLinked = 0;
     for (POSITION pos = m_grid.m_Rows.GetHeadPosition(); pos;)
         nLinked += m_grid.m_Rows.GetNext(pos)->m_Children.GetCount();

@@ -1,5 +1,6 @@
-// A grid attached to a real list view inside a parent window of ours, as the dialog
-// does it, and the consistency check every grid test runs after each operation.
+// A grid attached to a real list view inside a parent window of ours, as the
+// dialog does it, and the consistency check every grid test runs after each
+// operation.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,7 +12,8 @@
 
 using Rows = std::vector<POSITION>;
 
-// Records the items the list view asks to be drawn, and paints them when asked to.
+// Records the items the list view asks to be drawn, and paints them when asked
+// to.
 class CCountingGrid : public CFListCtrl {
 public:
     void DrawItem(LPDRAWITEMSTRUCT lpDIS) override {
@@ -34,8 +36,20 @@ protected:
     LRESULT ListSend(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageW(List(), nMsg, wParam, lParam);
     }
+    int ItemHeight(int nItem) const {
+        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+        return ListSend(LVM_GETITEMRECT, nItem, LPARAM(&rc)) ? rc.bottom - rc.top : -1;
+    }
     Rows ListRows() const; // item data of every list-view item, in order
+    // Plays every queued message as the dialog's modal loop does, up to a bound:
+    // pre-translation first, then translate and dispatch.
+    void Pump();
+    // The grid's editor windows with this control id (the text editor's, or the
+    // drop-down's).
+    std::vector<HWND> EditorWindows(UINT nId = FL_EDITOR_ID_TEXT) const;
 
+    // Sizes the list so that exactly nRows rows fit on its page, with half a row to spare.
+    void FitRowsPerPage(int nRows);
     void AddColumns(int nCount);
     Rows AddRows(int nCount);
     POSITION AddChildRow(POSITION hParent);

@@ -105,7 +105,6 @@ protected:
         m_rows = AddRows(2);
         UseProfile(m_rows[0], 1, FLPS_EDIT | FLPS_BUTTON);
         UseProfile(m_rows[1], 1, FLPS_EDIT | FLPS_BUTTON);
-        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
         m_grid.SetFocusCell(m_rows[0], 1);
     }
     Rows m_rows;
@@ -188,20 +187,6 @@ TEST_F(GridGeometryTest, HiddenRowsAndUnknownKindsHaveNoRectangle) {
 
 class GridPageTest : public GridGeometryTest {
 protected:
-    // Sizes the list so that exactly ten rows fit with half a row to spare.
-    void FitTenRows() {
-        RECT rcHeader = {};
-        ::GetWindowRect(HWND(ListSend(LVM_GETHEADER)), &rcHeader);
-        RECT rcWindow, rcClient;
-        ::GetWindowRect(List(), &rcWindow);
-        ::GetClientRect(List(), &rcClient);
-        const int nFrame = (rcWindow.bottom - rcWindow.top) - rcClient.bottom;
-        const int h = m_grid.GetRowHeight();
-        ::SetWindowPos(List(), nullptr, 0, 0, rcWindow.right - rcWindow.left,
-                       nFrame + (rcHeader.bottom - rcHeader.top) + 10 * h + h / 2,
-                       SWP_NOMOVE | SWP_NOZORDER);
-        ASSERT_EQ(ListSend(LVM_GETCOUNTPERPAGE), 10);
-    }
     void ScrollToTop(int nTop) {
         ListSend(LVM_ENSUREVISIBLE, 0, FALSE);
         ListSend(LVM_SCROLL, 0, nTop * m_grid.GetRowHeight());
@@ -224,7 +209,8 @@ TEST_F(GridPageTest, VisibleRowsCountThePartlyShownLastRowOnlyWhenMoreFollow) {
     EXPECT_FALSE(Has(nullptr, 0, FLR_TOPROW));
 
     AddRows(15);
-    FitTenRows();
+    FitRowsPerPage(10);
+    ASSERT_EQ(ListSend(LVM_GETCOUNTPERPAGE), 10);
     ScrollToTop(3);
     EXPECT_EQ(VisibleRows(), 11);
 

@@ -8,7 +8,6 @@
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 using GridMouseTest = EditGridTest;
 

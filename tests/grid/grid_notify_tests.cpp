@@ -14,7 +14,6 @@ protected:
         AddColumns(2);
         m_grid.InsertColumn(2, L"Checked", 60, LVCFMT_LEFT, m_nProfile);
         m_rows = AddRows(3);
-        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
         // The window was never painted: flush that first paint of every row, or the
         // first repaint a test triggers would include it.
         ::UpdateWindow(List());
@@ -115,10 +114,6 @@ TEST_F(GridNotifyTest, RowFocusNotifiesColumnMinusOneWithoutTheCellsText) {
     EXPECT_EQ(m_grid.m_nFocusCol, -1);
     EXPECT_EQ(m_grid.GetFocusCol(), -1);
     EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_FOCUSCHANGE, m_rows[1], -1, L"")));
-    // Clearing the flag makes the stored column count again.
-    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
-    m_grid.m_nFocusCol = 1;
-    EXPECT_EQ(m_grid.GetFocusCol(), 1);
 }
 
 TEST_F(GridNotifyTest, FocusStaysWhileAnEditorIsOpen) {

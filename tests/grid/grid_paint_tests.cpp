@@ -18,7 +18,6 @@ protected:
         PaintedGridTest::SetUp();
         AddColumns(3);
         m_rows = AddRows(4);
-        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     }
     Rows m_rows;
 };
@@ -148,15 +147,7 @@ TEST_F(GridPaintTest, TextOfAnyLengthStaysInsideItsLabel) {
               320 * 240 - rcRow.Width() * rcRow.Height());
 }
 
-TEST_F(GridPaintTest, BoldRowsAreDrawnHeavierAndTwoLineRowsWrap) {
-    m_grid.SetItemText(m_rows[0], 1, L"Heavy");
-    m_grid.SetItemText(m_rows[2], 1, L"Heavy");
-    m_grid.GetRowRecord(m_rows[2])->m_bBold = TRUE;
-    PaintRow(m_rows[0]);
-    const int nNormal = TextPixels(m_rows[0], 1, kListText);
-    PaintRow(m_rows[2]);
-    EXPECT_GT(TextPixels(m_rows[2], 1, kListText), nNormal + nNormal / 4);
-
+TEST_F(GridPaintTest, TwoLineRowsWrap) {
     m_grid.m_nLinesPerRow = 2;
     ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE); // measures the rows anew
     m_grid.SetItemText(m_rows[0], 1, L"one two three four five six");
@@ -166,29 +157,16 @@ TEST_F(GridPaintTest, BoldRowsAreDrawnHeavierAndTwoLineRowsWrap) {
     EXPECT_GT(m_pCanvas->Count(rcSecondLine, kListText), 0);
 }
 
-class GridTreePaintTest : public GridPaintTest {
-protected:
-    void SetUp() override {
-        GridPaintTest::SetUp();
-        m_grid.m_nTreeColumn = 0;
-        m_hChild = AddChildRow(m_rows[0]);
-    }
-    // The 9 x 9 box centred in the expander slot.
-    CRect ExpanderBox(POSITION hRow) {
-        const CPoint c = Part(hRow, 0, FLR_EXPANDER).CenterPoint();
-        return CRect(c.x - 4, c.y - 4, c.x + 5, c.y + 5);
-    }
-    POSITION m_hChild = nullptr;
-};
-
-TEST_F(GridTreePaintTest, ExpanderShowsPlusWhenCollapsedMinusWhenExpandedNothingWithoutChildren) {
+TEST_F(GridPaintTest, ExpanderShowsPlusWhenCollapsedMinusWhenExpandedNothingWithoutChildren) {
+    m_grid.m_nTreeColumn = 0;
+    const POSITION hChild = AddChildRow(m_rows[0]);
     const COLORREF crFrame = RGB(172, 168, 153), crFill = RGB(255, 255, 255), crInk = 0;
     for (bool bExpanded : {false, true}) {
         SCOPED_TRACE(bExpanded);
         SetExpanded(m_rows[0], bExpanded);
         PaintRow(m_rows[0]);
-        const CRect rc = ExpanderBox(m_rows[0]);
-        const CPoint c = rc.CenterPoint();
+        const CPoint c = Part(m_rows[0], 0, FLR_EXPANDER).CenterPoint();
+        const CRect rc(c.x - 4, c.y - 4, c.x + 5, c.y + 5); // the 9 x 9 box
         for (int i = 0; i < 9; i++) {
             EXPECT_EQ(m_pCanvas->At(rc.left + i, rc.top), crFrame);
             EXPECT_EQ(m_pCanvas->At(rc.left + i, rc.bottom - 1), crFrame);
@@ -203,8 +181,8 @@ TEST_F(GridTreePaintTest, ExpanderShowsPlusWhenCollapsedMinusWhenExpandedNothing
         EXPECT_EQ(m_pCanvas->At(c.x + 3, c.y), crFill);
     }
     // The child has no children of its own: its slot shows only the row's ground.
-    PaintRow(m_hChild);
-    const CRect rcSlot = Part(m_hChild, 0, FLR_EXPANDER);
+    PaintRow(hChild);
+    const CRect rcSlot = Part(hChild, 0, FLR_EXPANDER);
     const CRect rcGround(rcSlot.left + 1, rcSlot.top, rcSlot.right, rcSlot.bottom - 1);
     EXPECT_EQ(m_pCanvas->Count(rcGround, kListBk), rcGround.Width() * rcGround.Height());
 }
@@ -451,24 +429,6 @@ TEST_F(GridBufferTest, OffScreenBitmapTakesExactlyTheSizeOfACellThatDoesNotFit) 
     EXPECT_FALSE(m_grid.PrepareMemDC(&dc, RECT{0, 0, 0, 40}));
     EXPECT_EQ(m_grid.m_nMemHeight, 18);
     dc.Detach();
-}
-
-TEST_F(GridBufferTest, RowsAreLinesTimesTheFontsLineHeightPlusFour) {
-    HFONT hFont13 = CreateCrispFont(13);
-    AddColumns(1);
-    ListSend(WM_SETFONT, WPARAM(hFont13), FALSE);
-    ASSERT_EQ(m_grid.m_nLineHeight, 13);
-    EXPECT_EQ(m_grid.GetRowHeight(), 17); // no rows yet: what the list view is told
-    AddRows(2);
-    EXPECT_EQ(ItemHeight(1), 17);
-    EXPECT_EQ(m_grid.GetRowHeight(), 17);
-
-    m_grid.m_nLinesPerRow = 2;
-    ListSend(WM_SETFONT, WPARAM(hFont13), FALSE);
-    EXPECT_EQ(ItemHeight(1), 30);
-    EXPECT_EQ(m_grid.GetRowHeight(), 30);
-    ::DestroyWindow(List()); // before the font goes
-    ::DeleteObject(hFont13);
 }
 
 TEST_F(GridBufferTest, ColumnFitsItsWidestShownTextWithItsCellPartsOrItsHeading) {

@@ -19,7 +19,6 @@ protected:
     void SetUp() override {
         GridTest::SetUp();
         AddColumns(2);
-        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
         m_rng.seed(m_nSeed);
     }
 

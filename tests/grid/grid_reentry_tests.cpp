@@ -51,7 +51,7 @@ TEST_F(GridReentryTest, DeletingOrHidingTheEditedRowEndsTheEditUnstoredAndMovesT
 
 // Handlers that delete the notified row, or destroy the whole grid, while the grid is
 // still at work on that row.
-enum class Work { EndEdit, BeginEdit, Click, Expand, Sort };
+enum class Work { EndEdit, BeginEdit, Click, Expand, Sort, Button };
 struct HandlerCase {
     const char* pszName;
     Work work;
@@ -85,6 +85,7 @@ TEST_P(GridHandlerTest, DeletingTheRowOrDestroyingTheGridLeavesNoHandleBehind) {
             ::DestroyWindow(List());
         else
             m_grid.DeleteItem(notify.hRow);
+        notify.strText = L"gone"; // to be stored nowhere
     });
     switch (c.work) {
         case Work::EndEdit:
@@ -104,11 +105,16 @@ TEST_P(GridHandlerTest, DeletingTheRowOrDestroyingTheGridLeavesNoHandleBehind) {
         case Work::Sort:
             m_grid.SortColumn(0, FALSE);
             break;
+        case Work::Button:
+            Key(VK_SPACE); // on a text cell, a button press
+            break;
     }
     Pump();
     EXPECT_TRUE(bDone);
     EXPECT_EQ(m_grid.m_pEditor, nullptr);
     EXPECT_GRID_CONSISTENT();
+    for (POSITION hRow : m_rows)
+        EXPECT_TRUE(!m_grid.IsLiveRow(hRow) || Text(hRow, 0) != L"gone");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,6 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HandlerCase{"begin of edit", Work::BeginEdit, FLN_BEGINEDIT, false},
                       HandlerCase{"focus change of a click", Work::Click, FLN_FOCUSCHANGE, false},
                       HandlerCase{"expansion", Work::Expand, FLN_EXPANDCHANGE, false},
+                      HandlerCase{"button click", Work::Button, FLN_BUTTONCLICK, false},
                       HandlerCase{"exchange while sorting", Work::Sort, FLN_EXPANDCHANGE, false}));
 
 // A handler deletes the edited row and inserts one that gets the freed row's address:

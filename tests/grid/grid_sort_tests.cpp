@@ -13,7 +13,6 @@ protected:
     void SetUp() override {
         GridTest::SetUp();
         AddColumns(2);
-        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     }
     // What the header sends when a column heading is clicked.
     LRESULT ClickHeader(int nCol, int nButton = 0, UINT nCode = HDN_ITEMCLICKW) {

@@ -13,7 +13,6 @@ protected:
     void SetUp() override {
         GridTest::SetUp();
         AddColumns(2);
-        m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
         const Rows top = AddRows(3);
         hA = top[0], hB = top[1], hC = top[2];
         hA1 = AddChildRow(hA), hA2 = AddChildRow(hA);

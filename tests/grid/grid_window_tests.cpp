@@ -3,10 +3,11 @@
 
 namespace {
 
-class GridMeasureTest : public GridTest {
+// The list view as the dialog template makes it (neither owner-drawn nor in report
+// view), or owner-drawn already, measured at creation before the grid was attached.
+class GridMeasureTest : public GridTest, public ::testing::WithParamInterface<DWORD> {
 protected:
-    // Like the dialog template's list view: neither owner-drawn nor in report view.
-    DWORD ListStyle() const override { return LVS_ICON | LVS_EDITLABELS; }
+    DWORD ListStyle() const override { return GetParam(); }
     void TearDown() override {
         GridTest::TearDown();
         ::DeleteObject(m_hFont);
@@ -20,41 +21,22 @@ protected:
         ::ReleaseDC(List(), hDC);
         return tm.tmHeight + tm.tmExternalLeading;
     }
-    int ItemHeight(int nItem) {
-        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
-        return ListSend(LVM_GETITEMRECT, nItem, LPARAM(&rc)) ? rc.bottom - rc.top : -1;
-    }
     HFONT m_hFont = ::CreateFontW(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
 };
 
-TEST_F(GridMeasureTest, BecomingOwnerDrawnGetsTheGridMeasured) {
+TEST_P(GridMeasureTest, GridIsMeasuredAndMeasuredAgainForANewFontOrASystemFontChange) {
     AddColumns(1);
-    AddRows(1);
+    AddRows(40);
     EXPECT_GT(m_grid.m_nLineHeight, 0);
     EXPECT_EQ(m_grid.m_nLineHeight, FontLineHeight());
     EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
-}
+    if (GetParam() & LVS_OWNERDRAWFIXED)
+        return;
 
-class GridOwnerDrawnMeasureTest : public GridMeasureTest {
-protected:
-    DWORD ListStyle() const override { return LVS_REPORT | LVS_OWNERDRAWFIXED; }
-};
-
-// The list view measured at creation, before the grid was attached to hear it.
-TEST_F(GridOwnerDrawnMeasureTest, GridAttachedAfterCreationIsMeasuredToo) {
-    AddColumns(1);
-    AddRows(1);
-    EXPECT_EQ(m_grid.m_nLineHeight, FontLineHeight());
-    EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
-}
-
-TEST_F(GridMeasureTest, NewFontOrASystemFontChangeIsMeasuredAndScrollsBackToTheTop) {
-    AddColumns(1);
-    AddRows(40);
+    // A new font scrolls back to the top.
     ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
     ASSERT_GT(ListSend(LVM_GETTOPINDEX), 0);
     const int nBefore = m_grid.m_nLineHeight;
-
     ListSend(WM_SETFONT, WPARAM(m_hFont), TRUE);
     EXPECT_EQ(HFONT(ListSend(WM_GETFONT)), m_hFont);
     EXPECT_GT(m_grid.m_nLineHeight, nBefore);
@@ -70,6 +52,10 @@ TEST_F(GridMeasureTest, NewFontOrASystemFontChangeIsMeasuredAndScrollsBackToTheT
     ListSend(WM_FONTCHANGE);
     EXPECT_EQ(ItemHeight(1), 3 * m_grid.m_nLineHeight + 4);
 }
+
+INSTANTIATE_TEST_SUITE_P(Styles, GridMeasureTest,
+                         ::testing::Values(DWORD(LVS_ICON | LVS_EDITLABELS),
+                                           DWORD(LVS_REPORT | LVS_OWNERDRAWFIXED)));
 
 using GridDestroyTest = GridTest;
 

@@ -7,15 +7,10 @@
 // space is used up page by page, so a run is bounded by its number of allocations.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 // While on, a freed block is kept for the next allocation of the same size, which
 // then gets the same address: for tests that need an address to come back.
 void SetGuardRecycling(bool bOn);
-// Whether the address lies in the guarded area (on a page of ours, live or freed).
-bool IsGuardedAddress(const void* p);
-// Blocks allocated since the start.
-std::size_t GuardAllocations();
 // Printed with a fault: the seed and step of a randomized run, say.
 void SetGuardContext(const std::string& context);

@@ -26,10 +26,6 @@ protected:
     void UseProfile(POSITION hRow, int nCol, DWORD dwStyle) {
         m_grid.GetItem(hRow, nCol)->m_nProfile = m_grid.AddProfile(dwStyle);
     }
-    int ItemHeight(int nItem) {
-        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
-        return ListSend(LVM_GETITEMRECT, nItem, LPARAM(&rc)) ? rc.bottom - rc.top : -1;
-    }
     // Paints one row through DrawItem, into the canvas cleared first unless bKeep.
     Canvas& PaintRow(POSITION hRow, bool bKeep = false);
     // The canvas's colour at a point of the cell's label that short texts leave free.

@@ -1,32 +1,20 @@
 #include "recording_parent.h"
 
-#include <string>
-#include <utility>
-
 namespace {
 
 constexpr wchar_t kRecorderProp[] = L"TallyvaneRecordingParent";
 
-const char* FlnName(UINT nCode) {
-#define FLN_NAME(code)                                                                             \
-    { code, #code }
-    static const std::pair<UINT, const char*> names[] = {
-        FLN_NAME(FLN_EXPANDCHANGE), FLN_NAME(FLN_CHECKCLICK), FLN_NAME(FLN_DELETEROW),
-        FLN_NAME(FLN_FOCUSCHANGE),  FLN_NAME(FLN_BEGINEDIT),  FLN_NAME(FLN_ENDEDIT),
-        FLN_NAME(FLN_BUTTONCLICK),  FLN_NAME(FLN_BEGINCOMBO)};
-#undef FLN_NAME
-    for (const auto& [nKnown, pszName] : names)
-        if (nKnown == nCode)
-            return pszName;
-    return nullptr;
+bool IsFln(UINT nCode) {
+    return nCode >= FLN_EXPANDCHANGE && nCode <= FLN_BEGINCOMBO;
 }
 
 } // namespace
 
 void PrintTo(const NotifyCode& code, std::ostream* os) {
-    const char* pszName = FlnName(code.nCode);
-    if (pszName)
-        *os << pszName;
+    static const char* const names[] = {"EXPANDCHANGE", "CHECKCLICK", "DELETEROW",   "FOCUSCHANGE",
+                                        "BEGINEDIT",    "ENDEDIT",    "BUTTONCLICK", "BEGINCOMBO"};
+    if (IsFln(code.nCode))
+        *os << "FLN_" << names[code.nCode - FLN_EXPANDCHANGE];
     else
         *os << "code " << code.nCode;
 }
@@ -56,7 +44,7 @@ std::vector<NotifyCode> RecordingParent::Codes() const {
 LRESULT CALLBACK RecordingParent::WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
     auto* pThis = static_cast<RecordingParent*>(::GetPropW(hWnd, kRecorderProp));
     const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
-    if (nMsg == WM_NOTIFY && pHdr && FlnName(pHdr->code))
+    if (nMsg == WM_NOTIFY && pHdr && IsFln(pHdr->code))
         return pThis->OnNotify(reinterpret_cast<FL_NOTIFY*>(lParam));
     if (nMsg == WM_NCDESTROY)
         ::RemovePropW(hWnd, kRecorderProp);
