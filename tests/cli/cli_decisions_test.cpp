@@ -142,6 +142,9 @@ TEST(CliDecisions, RefusesWhatTheyCannotTake) {
          "--bubble-seats: seat 3 is listed more than once"},
         {{"--chips", many, "--payouts", "1", "--bubble", "--bubble-seats", seats51},
          "--bubble-seats: 51 seats listed, at most 50"},
+        // One all-in past 32 bits in a field (more than twelve players).
+        {{"--chips", "2000000000,1500000000," + many.substr(0, 23), "--payouts", "1,1", "--bubble"},
+         "--bubble: an all-in would leave a stack of more than 2147483647 chips"},
         {{"--chips", many, "--payouts", "1", "--bubble"},
          "--bubble: 51 players hold chips, at most 50 without --bubble-seats"},
     };

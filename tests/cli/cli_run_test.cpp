@@ -163,6 +163,7 @@ TEST(CliInput, ReportsAsTheCommandLineDoes) {
         {"0,-5,10,20,0,0,0,0,0,0,0,0,3", "5,3,2", "-0.0"},
         {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30",
          "40,30,20,10,5,5,3,2,1", "250.5"},
+        {"2147483647,1", "1", ""}, // the largest count
     };
     for (const auto& t : tables) {
         const std::string json = "{\"chips\": [" + t.chips + "], \"payouts\": [" + t.payouts + "]" +
