@@ -1,4 +1,6 @@
 // Keys move the focus cell: with and without a focus row, page moves, Alt+arrows.
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -22,18 +24,22 @@ TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
         WORD wVk;
         bool bLastOnPage;
         int nCol;
+        int nTop = 2;
     };
     for (const Case c :
          {Case{0, VK_DOWN, false, 0}, Case{0, VK_NEXT, false, 0}, Case{0, VK_UP, true, 0},
-          Case{0, VK_PRIOR, true, 0}, Case{0, VK_TAB, false, 0}, Case{VK_SHIFT, VK_TAB, true, 2}}) {
+          Case{0, VK_PRIOR, true, 0}, Case{0, VK_TAB, false, 0}, Case{VK_SHIFT, VK_TAB, true, 2},
+          Case{0, VK_UP, true, 0, 5}}) {
         SCOPED_TRACE(testing::Message() << "key " << c.wVk << " modifier " << c.wModifier);
-        // The page starts at row 2; its last row is the one partly shown below it.
+        // The page's last row is the one partly shown below it, or the last row of all.
         ListSend(LVM_ENSUREVISIBLE, 0, FALSE);
-        ListSend(LVM_SCROLL, 0, m_grid.GetRowHeight() * 2);
+        ListSend(LVM_SCROLL, 0, m_grid.GetRowHeight() * c.nTop);
         const int nTop = static_cast<int>(ListSend(LVM_GETTOPINDEX));
-        ASSERT_EQ(nTop, 2);
-        const int nRow =
-            c.bLastOnPage ? nTop + static_cast<int>(ListSend(LVM_GETCOUNTPERPAGE)) : nTop;
+        ASSERT_EQ(nTop, c.nTop);
+        const int nRow = c.bLastOnPage
+                             ? std::min(nTop + static_cast<int>(ListSend(LVM_GETCOUNTPERPAGE)),
+                                        static_cast<int>(m_rows.size()) - 1)
+                             : nTop;
         m_grid.m_hFocusRow = nullptr;
         m_grid.m_nFocusCol = -1;
         // Tab is dialog navigation; only the Tab-advance and a direct send reach here.
