@@ -44,7 +44,6 @@ TEST(AppTest, WinMainEndsAfterAnInitInstanceThatFailsAndCommandsReachTheApplicat
         EXPECT_EQ(app.runs, 0);
         EXPECT_TRUE(app.mainForgotten);
         EXPECT_FALSE(app.quitLeft);
-        EXPECT_EQ(app.m_hInstance, ::GetModuleHandleW(nullptr));
 
         // A command that no top-level window handles reaches the application (its help
         // entry); nothing else does: not other notifications, nor a child's commands.

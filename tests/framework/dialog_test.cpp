@@ -32,6 +32,10 @@ public:
 protected:
     afx_msg void OnKeyDown(UINT, UINT, UINT) { g_log.push_back("edit-keydown"); }
     afx_msg void OnSysColorChange() { g_log.push_back("edit-syscolorchange"); }
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection) {
+        g_log.push_back("edit-settingchange " + std::to_string(uFlags) + " " +
+                        (lpszSection && wcscmp(lpszSection, L"intl") == 0 ? "intl" : "?"));
+    }
     afx_msg void OnFontChange() { g_log.push_back("edit-fontchange"); }
     DECLARE_MESSAGE_MAP()
 };
@@ -39,6 +43,7 @@ protected:
 BEGIN_MESSAGE_MAP(LoggingEdit, CEdit)
 ON_WM_KEYDOWN()
 ON_WM_SYSCOLORCHANGE()
+ON_WM_SETTINGCHANGE()
 ON_WM_FONTCHANGE()
 END_MESSAGE_MAP()
 
@@ -125,21 +130,22 @@ TEST(ModalTest, DataExchangeBothWaysAroundOkNoneOnCancelAndNoNotificationsOfItsO
     }
 }
 
-// The platform tells only top-level windows of colour and font changes; the dialog's
-// controls (the grid among them) learn of them from the dialog. A handler that throws ends at its
-// own boundary, not the dialog's loop.
+// The platform tells only top-level windows of colour, setting and font changes; the
+// dialog's controls (the grid and its list view among them) learn of them from the dialog. A
+// handler that throws ends at its own boundary, not the dialog's loop.
 TEST(ModalTest, SystemWideChangesReachTheControlsAndAThrowingHandlerEndsNothing) {
     g_log.clear();
     TestDialog dlg([](TestDialog& d) {
         d.SendMessage(WM_SYSCOLORCHANGE);
+        d.SendMessage(WM_SETTINGCHANGE, 42, reinterpret_cast<LPARAM>(L"intl"));
         d.SendMessage(WM_FONTCHANGE);
         d.m_edit.SendMessage(WM_FONTCHANGE); // a control passes nothing on
         d.PostMessage(WM_END_WITH, 5);
         AfxThrowInvalidArgException();
     });
     EXPECT_EQ(dlg.DoModal(), 5);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"edit-syscolorchange", "edit-fontchange",
-                                               "edit-fontchange"}));
+    EXPECT_EQ(g_log, (std::vector<std::string>{"edit-syscolorchange", "edit-settingchange 42 intl",
+                                               "edit-fontchange", "edit-fontchange"}));
 }
 
 } // namespace

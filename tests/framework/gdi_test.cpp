@@ -5,20 +5,16 @@
 
 namespace {
 
-bool IsGdiObject(HGDIOBJ h) {
-    return ::GetObjectType(h) != 0;
-}
-
 TEST(GdiObjectTest, OwnersDeleteTemporariesBorrow) {
     HBRUSH borrowed = ::CreateSolidBrush(RGB(255, 0, 0));
     EXPECT_EQ(CBrush::FromHandle(borrowed)->m_hObject, borrowed);
     CGdiObject::DeleteTempMap();
-    EXPECT_TRUE(IsGdiObject(borrowed)); // the temporary left it alive
+    EXPECT_NE(::GetObjectType(borrowed), 0u); // the temporary left it alive
     {
         CBrush brush;
         ASSERT_TRUE(brush.Attach(borrowed));
     }
-    EXPECT_FALSE(IsGdiObject(borrowed)); // the owner deleted it
+    EXPECT_EQ(::GetObjectType(borrowed), 0u); // the owner deleted it
 }
 
 // An object deleted while selected into a DC the framework made is freed at once, the DC
@@ -41,10 +37,10 @@ TEST(GdiObjectTest, SelectedObjectsAreFreedWhicheverOfThemAndTheirDCGoesFirst) {
             EXPECT_NE(::GetCurrentObject(hDC, OBJ_BITMAP), nullptr); // the DC's own is back
         } else {
             dc.DeleteDC();
-            EXPECT_FALSE(IsGdiObject(hDC));
+            EXPECT_EQ(::GetObjectType(hDC), 0u);
             EXPECT_TRUE(bitmap.DeleteObject());
         }
-        EXPECT_FALSE(IsGdiObject(hBitmap));
+        EXPECT_EQ(::GetObjectType(hBitmap), 0u);
     }
 }
 
