@@ -1,17 +1,15 @@
-// Editor lifetime: edits ended each way an edit can end leave no editor window, no
-// heap block and no GDI object behind, counted exactly over a few rounds. It counts
-// every heap block through the global operator new and delete it replaces.
+// Editor lifetime: edits ended each way an edit can end leave no editor window, no heap
+// block and no GDI object behind, counted exactly over a few rounds. It counts every
+// heap block through the global operator new and delete it replaces.
 #include <atomic>
 #include <cstdlib>
-#include <memory>
 #include <new>
 
 #include <gtest/gtest.h>
 
 #include "afxpump.h"
-#include "dialog_access.h"
+#include "app_harness.h"
 #include "canvas.h"
-#include "modal_harness.h"
 #include "real_input.h"
 
 namespace {
@@ -40,31 +38,6 @@ void operator delete(void* p, std::size_t) noexcept {
 
 namespace {
 
-constexpr int kCycles = 20;
-constexpr int kChips = 1;
-
-CFListCtrl& GridOf(CTallyvaneDlg& dlg) {
-    return CTallyvaneDlgTestAccess::Grid(dlg);
-}
-
-// Every window of the thread with the text editor's control id.
-int EditorWindows() {
-    struct Count {
-        static BOOL CALLBACK Child(HWND hWnd, LPARAM lParam) {
-            *reinterpret_cast<int*>(lParam) +=
-                ::GetDlgCtrlID(hWnd) == static_cast<int>(FL_EDITOR_ID_TEXT);
-            return TRUE;
-        }
-        static BOOL CALLBACK Top(HWND hWnd, LPARAM lParam) {
-            ::EnumChildWindows(hWnd, Child, lParam);
-            return TRUE;
-        }
-    };
-    int n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), Count::Top, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
 // Plays what is queued as the modal loop does, idle clean-up of temporaries included.
 void Play(CDialog& dlg) {
     MSG msg;
@@ -77,108 +50,72 @@ void Play(CDialog& dlg) {
     AfxDeleteTempMaps();
 }
 
-// A click on a row's chip cell, through the input queue.
 void ClickChips(CTallyvaneDlg& dlg, int nRow) {
-    CFListCtrl& grid = GridOf(dlg);
-    RECT rc = {};
-    grid.GetCellRect(grid.GetRowAt(nRow), kChips, FLR_LABEL, &rc, FALSE);
-    Click(grid.GetSafeHwnd(), POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+    Click(CTallyvaneDlgTestAccess::Grid(dlg).GetSafeHwnd(), CellPoint(dlg, nRow, kChips));
 }
 
-struct Snapshot {
-    long nBlocks;
-    DWORD dwGdi;
-};
-
-Snapshot Take() {
-    return Snapshot{g_nLiveBlocks.load(), GdiObjects()};
+// Runs `round` a few times, so that one-time allocations are not counted, then counts
+// heap blocks and GDI objects over 20 more.
+void ExpectNothingLeftBy(const std::function<void()>& round) {
+    for (int i = 0; i < 3; ++i)
+        round();
+    const long nBlocks = g_nLiveBlocks;
+    const DWORD dwGdi = GdiObjects();
+    for (int i = 0; i < 20 && !::testing::Test::HasFatalFailure(); ++i)
+        round();
+    EXPECT_LE(g_nLiveBlocks, nBlocks);
+    EXPECT_LE(GdiObjects(), dwGdi);
 }
 
-// One edit opened by a typed digit on a chip cell and ended by `end`; checked that it
-// opened, and that it ended and took its window with it.
-template <class End> void Cycle(CTallyvaneDlg& dlg, int nRow, End end) {
-    PressKey('7');
-    Play(dlg);
-    ASSERT_EQ(EditorWindows(), 1) << "the editor did not open on row " << nRow;
-    end();
-    Play(dlg);
-    ASSERT_EQ(GridOf(dlg).m_pEditor == nullptr, EditorWindows() == 0);
-}
-
-} // namespace
-
+// Each way an edit opened by a typed digit on a chip cell can end: the editor opened,
+// and it went with its window. Tab moves on to the equity cell, which opens nothing;
+// Left brings the focus back. Clicks alternate between rows so that none pair into a
+// double-click.
 TEST(EditorLifetime, EveryWayAnEditEndsLeavesNothingBehind) {
     CTallyvaneDlg dlg;
-    Snapshot before = {};
+    int nClick = 0;
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Enter", [] { PressKey(VK_RETURN); }},
+        {"Escape", [] { PressKey(VK_ESCAPE); }},
+        {"Tab", [&] { PressKey(VK_TAB), PressKey(VK_LEFT); }},
+        {"click elsewhere", [&] { ClickChips(dlg, 1 + (nClick++ % 2) * 3); }},
+    };
     std::vector<Step> steps = {[&] {
         const long nBlocks = g_nLiveBlocks;
         const auto pArray = std::make_unique<int[]>(4); // the count is a real one
         EXPECT_EQ(g_nLiveBlocks, nBlocks + 1);
         ClickChips(dlg, 0);
-        Play(dlg);
-        ASSERT_EQ(GridOf(dlg).m_nFocusCol, kChips);
     }};
-    // Each way in three steps, so that the modal loop idles between them and frees the
-    // temporary window objects the handlers made, as it does for the user: a few
-    // rounds first, so that one-time allocations are not counted; the rounds counted;
-    // the count once the loop has idled, checked there.
-    const auto addWay = [&](const char* pszName, std::function<void()> end) {
-        steps.push_back([&dlg, end] {
-            for (int i = 0; i < 5; ++i)
-                Cycle(dlg, i, end);
-        });
-        steps.push_back([&before, &dlg, end] {
-            before = Take();
-            for (int i = 0; i < kCycles && !::testing::Test::HasFatalFailure(); ++i)
-                Cycle(dlg, i, end);
-        });
-        steps.push_back([&before, pszName] {
-            const Snapshot after = Take();
+    for (const auto& [pszName, end] : ways) {
+        // From the modal loop, which idles between the ways and frees the temporary
+        // window objects the handlers made, as it does for the user.
+        steps.push_back([&dlg, pszName = pszName, end = end] {
             SCOPED_TRACE(pszName);
-            EXPECT_EQ(EditorWindows(), 0);
-            EXPECT_LE(after.nBlocks, before.nBlocks);
-            EXPECT_LE(after.dwGdi, before.dwGdi);
+            ExpectNothingLeftBy([&] {
+                PressKey('7');
+                Play(dlg);
+                ASSERT_NE(Editor(dlg), nullptr);
+                end();
+                Play(dlg);
+                ASSERT_EQ(Editor(dlg), nullptr);
+                ASSERT_EQ(CTallyvaneDlgTestAccess::Grid(dlg).m_pEditor, nullptr);
+            });
         });
-    };
-    addWay("Enter", [] { PressKey(VK_RETURN); });
-    addWay("Escape", [] { PressKey(VK_ESCAPE); });
-    // Tab ends this edit and moves on to the equity cell, which opens nothing; Left
-    // brings the focus cell back (Shift+Tab on the grid is the dialog's).
-    addWay("Tab", [&dlg] {
-        PressKey(VK_TAB);
-        Play(dlg);
-        EXPECT_EQ(EditorWindows(), 0);
-        PressKey(VK_LEFT);
-        PressKey(VK_F2);
-        Play(dlg);
-        EXPECT_EQ(EditorWindows(), 1); // back on the chip cell
-        PressKey(VK_ESCAPE);
-    });
-    // Alternating rows, so that no two clicks pair into a double-click.
-    int nClick = 0;
-    addWay("click elsewhere", [&dlg, &nClick] { ClickChips(dlg, 1 + (nClick++ % 2) * 3); });
-    EXPECT_EQ(RunSteps(dlg, steps), steps.size()); // every way ran, and was checked
+    }
+    RunSteps(dlg, steps);
 }
 
 TEST(EditorLifetime, DialogClosingWhileEditingLeavesNothingBehind) {
-    const auto cycle = [] {
+    ExpectNothingLeftBy([] {
         CTallyvaneDlg dlg;
         RunSteps(dlg, {[&] {
                      ClickChips(dlg, 2);
                      PressKey('7');
                      Play(dlg);
-                     ASSERT_EQ(EditorWindows(), 1);
+                     ASSERT_NE(Editor(dlg), nullptr);
                  }});
-        // The dialog ended with the editor open: the editor went with it.
-        EXPECT_EQ(EditorWindows(), 0);
         AfxDeleteTempMaps();
-    };
-    for (int i = 0; i < 3; ++i)
-        cycle();
-    const Snapshot before = Take();
-    for (int i = 0; i < kCycles && !::testing::Test::HasFailure(); ++i)
-        cycle();
-    const Snapshot after = Take();
-    EXPECT_LE(after.nBlocks, before.nBlocks);
-    EXPECT_LE(after.dwGdi, before.dwGdi);
+    });
 }
+
+} // namespace

@@ -1,47 +1,47 @@
-// "MfcButton" and "MfcLink" in a live main dialog (template 103): pictures, clicks,
-// keys, addresses and what opens them.
+// "MfcButton" and "MfcLink" in a live main dialog (template 103), set up by its init
+// data: the picture, the address and what opens it, painting; and their window
+// procedures as exception boundaries. Clicking "Calculate ICM" is the app's tests'.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <map>
+#include <cstdlib>
+#include <new>
+#include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "canvas.h"
 #include "mfcctrls/dlginit.h"
+#include "mfcctrls/mfcbutton.h"
 #include "mfcctrls/mfclink.h"
 #include "resource.h"
 
 namespace {
 
 std::vector<std::wstring> g_opened;
-
-void RecordOpen(HWND, const wchar_t* url) {
-    g_opened.push_back(url);
-}
-
-const std::wstring kMakerUrl = L"" TALLYVANE_MAKER_URL;
-
-std::map<int, int> g_clicks; // BN_CLICKED notifications the dialog received, by id
+int g_okPresses = 0;
+bool g_failAllocations = false; // while set, every allocation of this program fails
 
 INT_PTR CALLBACK Proc(HWND, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
-        ++g_clicks[LOWORD(wParam)];
+    g_okPresses += message == WM_COMMAND && LOWORD(wParam) == IDOK;
     return message == WM_INITDIALOG || message == WM_COMMAND;
 }
 
-// lParam of a mouse message at client point x, y.
 LPARAM At(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
+
+const std::wstring kMakerUrl = L"" TALLYVANE_MAKER_URL;
 
 class MainDialogControls : public testing::Test {
 protected:
     void SetUp() override {
         g_opened.clear();
-        g_clicks.clear();
-        previousOpener_ = SetMfcLinkOpener(RecordOpen);
+        previousOpener_ =
+            SetMfcLinkOpener([](HWND, const wchar_t* url) { g_opened.push_back(url); });
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
         RegisterDialogInitControlClasses(module_);
@@ -53,6 +53,7 @@ protected:
     void TearDown() override {
         DestroyWindow(dialog_);
         SetMfcLinkOpener(previousOpener_);
+        g_failAllocations = false;
     }
 
     BOOL ApplyInitData() const {
@@ -70,6 +71,14 @@ protected:
         SendMessageW(link_, MFCLINK_GETURL, 128, reinterpret_cast<LPARAM>(buffer));
         return buffer;
     }
+    // The pixels of one colour in what the link paints.
+    int PaintedPixels(COLORREF colour) const {
+        RECT client{};
+        GetClientRect(link_, &client);
+        Canvas canvas(client.right, client.bottom, nullptr);
+        SendMessageW(link_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+        return canvas.Count(client, colour);
+    }
 
     HINSTANCE module_ = GetModuleHandleW(nullptr);
     HWND dialog_ = nullptr, button_ = nullptr, link_ = nullptr;
@@ -77,48 +86,24 @@ protected:
 };
 
 // With the executable's manifest the button is built on version 6's "Button", which
-// draws the picture beside the text.
-TEST_F(MainDialogControls, ButtonShowsBitmap129WithItsKeyColourReplaced) {
+// draws the picture beside the text: bitmap 129, its key colour replaced.
+TEST_F(MainDialogControls, ButtonShowsItsPictureKeepsItOnBadPropertiesFreesReplacedOnes) {
     ASSERT_TRUE(ApplyInitData());
     BUTTON_IMAGELIST list{};
     EXPECT_TRUE(SendMessageW(button_, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list)));
-    EXPECT_EQ(SendMessageW(button_, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
-    DIBSECTION dib{};
-    ASSERT_EQ(GetObjectW(Image(), sizeof dib, &dib), int(sizeof dib));
-    EXPECT_EQ(dib.dsBm.bmWidth, 24);
-    EXPECT_EQ(dib.dsBm.bmHeight, 24);
-    EXPECT_EQ(dib.dsBm.bmBitsPixel, 24);
-    const auto* bits = static_cast<const BYTE*>(dib.dsBm.bmBits);
-    int keyPixels = 0;
-    for (int y = 0; y < 24; ++y) {
-        const BYTE* row = bits + y * dib.dsBm.bmWidthBytes;
-        for (int x = 0; x < 24; ++x)
-            keyPixels += RGB(row[3 * x + 2], row[3 * x + 1], row[3 * x]) == RGB(255, 0, 255);
-    }
-    EXPECT_EQ(keyPixels, 0);
-    EXPECT_EQ(RGB(bits[2], bits[1], bits[0]), GetSysColor(COLOR_BTNFACE)); // a corner
-}
-
-TEST_F(MainDialogControls, ButtonClicksNotifyTheDialog) {
-    ASSERT_TRUE(ApplyInitData());
-    SendMessageW(button_, BM_CLICK, 0, 0);
-    EXPECT_EQ(g_clicks[IDC_CALCULATE], 1);
-    SendMessageW(button_, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    SendMessageW(button_, WM_LBUTTONUP, 0, At(6, 6));
-    EXPECT_EQ(g_clicks[IDC_CALCULATE], 2);
-    EXPECT_EQ(GetFocus(), button_);
-    SendMessageW(button_, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    SendMessageW(button_, WM_LBUTTONUP, 0, At(-20, -20)); // released outside
-    EXPECT_EQ(g_clicks[IDC_CALCULATE], 2);
-    SendMessageW(button_, WM_KEYDOWN, VK_SPACE, 0x00390001);
-    EXPECT_EQ(g_clicks[IDC_CALCULATE], 2); // a push button fires on release
-    SendMessageW(button_, WM_KEYUP, VK_SPACE, 0xC0390001);
-    EXPECT_EQ(g_clicks[IDC_CALCULATE], 3);
-}
-
-TEST_F(MainDialogControls, ButtonKeepsItsPictureOnBadPropertiesFreesReplacedOnes) {
-    ASSERT_TRUE(ApplyInitData());
     HBITMAP first = Image();
+    BITMAP bm{};
+    ASSERT_EQ(GetObjectW(first, sizeof bm, &bm), int(sizeof bm));
+    EXPECT_EQ(std::tuple(bm.bmWidth, bm.bmHeight, bm.bmBitsPixel), std::tuple(24L, 24L, WORD(24)));
+    Canvas picture(24, 24, nullptr); // its unpainted colour is the key colour
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(source, first);
+    BitBlt(picture.Dc(), 0, 0, 24, 24, source, 0, 0, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+    EXPECT_EQ(picture.Count({0, 0, 24, 24}, kUnpainted), 0);
+    EXPECT_EQ(picture.At(0, 23), GetSysColor(COLOR_BTNFACE)); // a corner
+
     EXPECT_FALSE(Apply(button_, "<MFCButton_ImageID>129"));
     EXPECT_FALSE(Apply(button_, "<MFCButton_ImageID>4242</MFCButton_ImageID>")); // no bitmap
     EXPECT_TRUE(Apply(button_, "<MFCButton_Style>4</MFCButton_Style>"));         // names no picture
@@ -131,21 +116,36 @@ TEST_F(MainDialogControls, ButtonKeepsItsPictureOnBadPropertiesFreesReplacedOnes
     EXPECT_EQ(GetObjectType(second), 0u);
 }
 
-TEST_F(MainDialogControls, LinkTakesItsAddressFromTheInitData) {
+TEST_F(MainDialogControls, LinkTakesItsAddressFromTheInitDataAndPaintsGreyWhenDisabled) {
     SetWindowTextW(link_, L"https://text.example/");
     EXPECT_EQ(Url(), L"https://text.example/"); // none given yet: the text is the address
+    // The cases of dlginit_cases.rc: each record in order, none of a list that does not
+    // parse, none to a control that is not there.
+    const auto execute = [&](int resource) {
+        return ExecuteDialogInitData(dialog_, module_, MAKEINTRESOURCEW(resource));
+    };
+    EXPECT_TRUE(execute(IDD_ABOUTBOX)); // no init data is fine
+    EXPECT_FALSE(execute(901));         // the list never ends
+    EXPECT_FALSE(execute(902));         // a record runs past the end
+    EXPECT_EQ(Url(), L"https://text.example/");
+    EXPECT_TRUE(execute(900));
+    EXPECT_EQ(Url(), L"second");
     ASSERT_TRUE(ApplyInitData());
     EXPECT_EQ(Url(), kMakerUrl);
     wchar_t small[9];
     EXPECT_EQ(SendMessageW(link_, MFCLINK_GETURL, 9, reinterpret_cast<LPARAM>(small)),
               LRESULT(kMakerUrl.size()));
     EXPECT_EQ(std::wstring(small), kMakerUrl.substr(0, 8));
-
-    EXPECT_FALSE(Apply(link_, "<MFCLink_Url>https://other.example</MFCLink>"));
-    EXPECT_EQ(Url(), kMakerUrl);
     EXPECT_TRUE(Apply(link_, "<MFCLink_Url>q.example/a</MFCLink_Url><MFCLink_UrlPrefix>https://"
                              "</MFCLink_UrlPrefix>"));
     EXPECT_EQ(Url(), L"https://q.example/a");
+
+    const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+    ASSERT_NE(grey, kMfcLinkColour);
+    EXPECT_GT(PaintedPixels(kMfcLinkColour), 20); // the underline alone is that wide
+    EnableWindow(link_, FALSE);
+    EXPECT_EQ(PaintedPixels(kMfcLinkColour), 0);
+    EXPECT_GT(PaintedPixels(grey), 20);
 }
 
 TEST_F(MainDialogControls, LinkOpensOncePerClickSpaceOrEnterEvenThroughTheDialogManager) {
@@ -159,60 +159,54 @@ TEST_F(MainDialogControls, LinkOpensOncePerClickSpaceOrEnterEvenThroughTheDialog
     SendMessageW(link_, WM_LBUTTONDOWN, MK_LBUTTON, At(3, 3));
     SendMessageW(link_, WM_LBUTTONUP, 0, At(-30, 3)); // released outside
     SendMessageW(link_, WM_LBUTTONUP, 0, At(3, 3));   // released without a press
-    SendMessageW(link_, WM_LBUTTONDOWN, MK_LBUTTON, At(3, 3));
-    ReleaseCapture(); // capture taken away mid-press
-    SendMessageW(link_, WM_LBUTTONUP, 0, At(3, 3));
     EXPECT_EQ(g_opened.size(), 1u);
     SendMessageW(link_, BM_CLICK, 0, 0); // a mnemonic or a program clicks it
-    EXPECT_EQ(g_opened.size(), 2u);
-
     SendMessageW(link_, WM_KEYDOWN, VK_SPACE, 0x00390001);
     SendMessageW(link_, WM_KEYDOWN, VK_SPACE, 0x40390001); // auto-repeat
-    SendMessageW(link_, WM_KEYUP, VK_SPACE, 0xC0390001);
-    EXPECT_EQ(g_opened.size(), 3u);
-    SendMessageW(link_, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     for (WPARAM key : {WPARAM('A'), WPARAM(VK_TAB), WPARAM(VK_ESCAPE), WPARAM(VK_DOWN)})
         SendMessageW(link_, WM_KEYDOWN, key, 1);
-    EXPECT_EQ(g_opened.size(), 4u);
+    EXPECT_EQ(g_opened.size(), 3u);
 
-    // Enter on the focused link opens it instead of ending the dialog.
-    EXPECT_TRUE(SendMessageW(link_, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON);
+    // Enter on the focused link opens it instead of pressing the dialog's default button.
     MSG enter{link_, WM_KEYDOWN, VK_RETURN, 0x001C0001, 0, {}};
     EXPECT_TRUE(IsDialogMessageW(dialog_, &enter));
-    EXPECT_EQ(g_opened.size(), 5u);
-    EXPECT_EQ(g_clicks[IDOK], 0);
+    EXPECT_EQ(g_opened.size(), 4u);
+    EXPECT_EQ(g_okPresses, 0);
+
+    // An opener that throws ends at the link's procedure: the message answers 0.
+    SetMfcLinkOpener([](HWND, const wchar_t*) { throw std::runtime_error("no browser"); });
+    EXPECT_EQ(SendMessageW(link_, BM_CLICK, 0, 0), 0);
+    EXPECT_EQ(Url(), kMakerUrl);
 }
 
-// Counts the pixels of one colour in what the link paints into a bitmap.
-int PaintedPixels(HWND link, COLORREF colour) {
-    RECT client{};
-    GetClientRect(link, &client);
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, target);
-    SendMessageW(link, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    GdiFlush();
-    int count = 0;
-    const auto* pixel = static_cast<const BYTE*>(bits);
-    for (LONG i = 0; i < client.right * client.bottom; ++i, pixel += 4)
-        count += RGB(pixel[2], pixel[1], pixel[0]) == colour;
-    SelectObject(dc, old);
-    DeleteObject(target);
-    DeleteDC(dc);
-    return count;
-}
-
-TEST_F(MainDialogControls, LinkPaintsInTheLinkColourAndGreyWhenDisabled) {
-    const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
-    ASSERT_NE(grey, kMfcLinkColour);
-    EXPECT_GT(PaintedPixels(link_, kMfcLinkColour), 20); // the underline alone is that wide
-    EnableWindow(link_, FALSE);
-    EXPECT_EQ(PaintedPixels(link_, kMfcLinkColour), 0);
-    EXPECT_GT(PaintedPixels(link_, grey), 20);
+// Failed allocations end inside the controls: a link that cannot make its state is not
+// created, a button that cannot take its picture answers 0 and lives on.
+TEST_F(MainDialogControls, FailedAllocationsEndInsideTheControls) {
+    g_failAllocations = true;
+    HWND link = CreateWindowExW(0, kMfcLinkClass, L"", WS_POPUP, 0, 0, 120, 24, nullptr, nullptr,
+                                module_, nullptr);
+    const LRESULT applied = Apply(button_, "<MFCButton_ImageID>129</MFCButton_ImageID>");
+    g_failAllocations = false;
+    EXPECT_EQ(link, nullptr);
+    EXPECT_EQ(applied, 0);
+    EXPECT_TRUE(IsWindow(button_));
 }
 
 } // namespace
+
+// The program's allocation functions, so that a test can make them fail.
+void* operator new(std::size_t size) {
+    if (!g_failAllocations) {
+        if (void* p = std::malloc(size != 0 ? size : 1))
+            return p;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}

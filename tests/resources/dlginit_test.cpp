@@ -1,4 +1,5 @@
-// Dialog-init data: property texts, the record list and its application to controls.
+// Dialog-init data: property texts and the record list. Their application to the
+// dialog's controls is controls_test's.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -6,14 +7,12 @@
 #include <tuple>
 #include <vector>
 
-#include "mfcctrls/dlginit.h"
 #include "mfcctrls/dlginit_records.h"
 #include "mfcctrls/property_tags.h"
-#include "resource.h"
 
 namespace {
 
-TEST(PropertyTags, ReadsPairsEmptyValuesIntegersAndMissingTags) {
+TEST(PropertyTags, ReadsPairsEmptyValuesIntegersAndRefusesMalformedTexts) {
     auto tags = ParsePropertyTags("<A>1</A><Empty></Empty>\r\n <Url>https://x.example/?q&r</Url>"
                                   "<A>2</A><Neg>-4</Neg><Word>IDB_X</Word><Part>12x</Part>");
     ASSERT_TRUE(tags.has_value());
@@ -21,14 +20,11 @@ TEST(PropertyTags, ReadsPairsEmptyValuesIntegersAndMissingTags) {
     EXPECT_EQ(FindPropertyTag(*tags, "A"), std::optional<std::string>("1")); // first one wins
     EXPECT_EQ(FindPropertyTag(*tags, "Empty"), std::optional<std::string>(""));
     EXPECT_EQ(FindPropertyTag(*tags, "Url"), std::optional<std::string>("https://x.example/?q&r"));
-    EXPECT_FALSE(FindPropertyTag(*tags, "B").has_value());
     EXPECT_FALSE(FindPropertyTag(*tags, "a").has_value()); // names are case-sensitive
     EXPECT_EQ(ParsePropertyTags(" ").value_or(PropertyTags{{"x", "y"}}).size(), 0u);
-    EXPECT_EQ(FindIntegerPropertyTag(*tags, "A"), std::optional<long>(1));
     EXPECT_EQ(FindIntegerPropertyTag(*tags, "Neg"), std::optional<long>(-4));
     for (const char* name : {"Word", "Part", "Empty", "Missing"})
         EXPECT_FALSE(FindIntegerPropertyTag(*tags, name).has_value()) << name;
-
     for (const char* text : {"loose<A>1</A>", "<A>1</A>loose", "<A>1</B>", "<A>1", "<A>1</A",
                              "<A>1<B>2</B></A>", "<>1</>", "<A", "</A>1</A>"}) {
         EXPECT_FALSE(ParsePropertyTags(text).has_value()) << text;
@@ -64,60 +60,11 @@ TEST(DialogInitRecords, ReadsRecordsInOrderIgnoresPaddingRejectsTruncation) {
     EXPECT_EQ(got, (std::vector<std::tuple<int, int, std::string>>{{1005, 0x500, "<A>1</A>"},
                                                                    {7, 0x401, ""}}));
     EXPECT_TRUE(Bytes().Word(0).Parses());
-
     EXPECT_FALSE(Bytes().Parses());
     EXPECT_FALSE(Bytes().Record(3, 4, "xyz").Parses()); // no closing zero
     EXPECT_FALSE(Bytes().Word(3).Word(4).Word(1).Parses());
     EXPECT_FALSE(Bytes().Word(3).Word(4).Dword(9).Text("short").Word(0).Parses());
     EXPECT_FALSE(Bytes().Word(3).Word(4).Dword(0xFFFFFFFF).Word(0).Parses());
-}
-
-struct Received {
-    int id;
-    UINT message;
-    WPARAM module;
-    std::string text;
-    bool operator==(const Received&) const = default;
-};
-
-std::vector<Received> g_received;
-
-LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message >= WM_USER && message < WM_APP) {
-        g_received.push_back(
-            {GetDlgCtrlID(window), message, wParam, reinterpret_cast<const char*>(lParam)});
-        return TRUE;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-TEST(DialogInitData, SentToEachExistingControlInOrderOrNotAtAllWhenMalformed) {
-    // A parent with recording children 11 and 12; the cases of dlginit_cases.rc.
-    HINSTANCE module = GetModuleHandleW(nullptr);
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = RecorderProc;
-    wc.hInstance = module;
-    wc.lpszClassName = L"DlgInitRecorder";
-    RegisterClassW(&wc);
-    HWND parent = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 100, 100, nullptr,
-                                  nullptr, module, nullptr);
-    for (INT_PTR id : {11, 12}) {
-        CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD, 0, 0, 10, 10, parent,
-                        reinterpret_cast<HMENU>(id), module, nullptr);
-    }
-    const auto execute = [&](int resource) {
-        return ExecuteDialogInitData(parent, module, MAKEINTRESOURCEW(resource));
-    };
-    g_received.clear();
-    EXPECT_TRUE(execute(IDD_ABOUTBOX)); // no init data is fine
-    EXPECT_FALSE(execute(901));         // the list never ends
-    EXPECT_FALSE(execute(902));         // a record runs past the end
-    EXPECT_TRUE(g_received.empty());
-    EXPECT_TRUE(execute(900));
-    const auto wModule = reinterpret_cast<WPARAM>(module);
-    EXPECT_EQ(g_received, (std::vector<Received>{{11, 0x0555, wModule, "first"},
-                                                 {12, 0x0556, wModule, "second"}}));
-    DestroyWindow(parent);
 }
 
 } // namespace

@@ -6,65 +6,42 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
-namespace {
-
-struct Executable {
-    const char* name;
-    const wchar_t* path;
-    const wchar_t* file;
-};
-
-class VersionInfoTest : public ::testing::TestWithParam<Executable> {
-protected:
-    void SetUp() override {
-        const DWORD nSize = ::GetFileVersionInfoSizeW(GetParam().path, nullptr);
-        ASSERT_GT(nSize, 0u) << "no version information";
-        m_block.resize(nSize);
-        ASSERT_TRUE(::GetFileVersionInfoW(GetParam().path, 0, nSize, m_block.data()));
-    }
-    // A string of the English (United States), Unicode table; empty when missing.
-    std::wstring Value(const std::wstring& key) {
-        LPVOID pValue = nullptr;
+TEST(VersionInfo, BothExecutablesNameTheProductAndItsVersion) {
+    unsigned q[4] = {};
+    ASSERT_EQ(std::sscanf(TALLYVANE_VERSION_QUAD, "%u.%u.%u.%u", &q[0], &q[1], &q[2], &q[3]), 4);
+    const DWORD ms = MAKELONG(q[1], q[0]), ls = MAKELONG(q[3], q[2]);
+    for (const auto& [path, file] : {std::pair{TALLYVANE_APP_EXE, L"tallyvane.exe"},
+                                     std::pair{TALLYVANE_ICM_EXE, L"tallyvane-icm.exe"}}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(file)));
+        std::vector<BYTE> block(::GetFileVersionInfoSizeW(path, nullptr));
+        ASSERT_FALSE(block.empty()) << "no version information";
+        ASSERT_TRUE(::GetFileVersionInfoW(path, 0, DWORD(block.size()), block.data()));
+        // A string of the English (United States), Unicode table; empty when missing.
+        const auto value = [&](const wchar_t* key) {
+            LPVOID pValue = nullptr;
+            UINT nLength = 0;
+            const std::wstring sub = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
+            const bool found = ::VerQueryValueW(block.data(), sub.c_str(), &pValue, &nLength);
+            return std::wstring(found && nLength ? static_cast<LPCWSTR>(pValue) : L"");
+        };
+        VS_FIXEDFILEINFO* pFixed = nullptr;
         UINT nLength = 0;
-        const std::wstring path = L"\\StringFileInfo\\040904B0\\" + key;
-        if (!::VerQueryValueW(m_block.data(), path.c_str(), &pValue, &nLength) || !nLength)
-            return {};
-        return static_cast<LPCWSTR>(pValue);
+        ASSERT_TRUE(
+            ::VerQueryValueW(block.data(), L"\\", reinterpret_cast<LPVOID*>(&pFixed), &nLength));
+        EXPECT_EQ(pFixed->dwSignature, 0xFEEF04BDu);
+        EXPECT_EQ((std::vector<DWORD>{pFixed->dwFileVersionMS, pFixed->dwFileVersionLS,
+                                      pFixed->dwProductVersionMS, pFixed->dwProductVersionLS}),
+                  (std::vector<DWORD>{ms, ls, ms, ls}));
+        EXPECT_EQ(pFixed->dwFileType, static_cast<DWORD>(VFT_APP));
+        EXPECT_EQ(value(L"ProductName"), L"Tallyvane");
+        EXPECT_EQ(value(L"ProductVersion"), TALLYVANE_VERSION);
+        EXPECT_EQ(value(L"FileVersion"), TALLYVANE_VERSION);
+        EXPECT_EQ(value(L"CompanyName"), L"Quillmarsh");
+        EXPECT_EQ(value(L"OriginalFilename"), file);
+        EXPECT_NE(value(L"FileDescription").find(L"Tallyvane"), std::wstring::npos);
+        EXPECT_NE(value(L"LegalCopyright").find(L"Quillmarsh"), std::wstring::npos);
     }
-    std::vector<BYTE> m_block;
-};
-
-TEST_P(VersionInfoTest, NamesTheProductAndItsVersion) {
-    VS_FIXEDFILEINFO* pFixed = nullptr;
-    UINT nLength = 0;
-    ASSERT_TRUE(
-        ::VerQueryValueW(m_block.data(), L"\\", reinterpret_cast<LPVOID*>(&pFixed), &nLength));
-    ASSERT_EQ(pFixed->dwSignature, 0xFEEF04BDu);
-    unsigned quad[4] = {};
-    ASSERT_EQ(
-        std::sscanf(TALLYVANE_VERSION_QUAD, "%u.%u.%u.%u", &quad[0], &quad[1], &quad[2], &quad[3]),
-        4);
-    for (DWORD dwVersionMS : {pFixed->dwFileVersionMS, pFixed->dwProductVersionMS})
-        EXPECT_EQ(dwVersionMS, static_cast<DWORD>(MAKELONG(quad[1], quad[0])));
-    for (DWORD dwVersionLS : {pFixed->dwFileVersionLS, pFixed->dwProductVersionLS})
-        EXPECT_EQ(dwVersionLS, static_cast<DWORD>(MAKELONG(quad[3], quad[2])));
-    EXPECT_EQ(pFixed->dwFileType, static_cast<DWORD>(VFT_APP));
-
-    EXPECT_EQ(Value(L"ProductName"), L"Tallyvane");
-    EXPECT_EQ(Value(L"ProductVersion"), TALLYVANE_VERSION);
-    EXPECT_EQ(Value(L"FileVersion"), TALLYVANE_VERSION);
-    EXPECT_EQ(Value(L"CompanyName"), L"Quillmarsh");
-    EXPECT_EQ(Value(L"OriginalFilename"), GetParam().file);
-    EXPECT_NE(Value(L"FileDescription").find(L"Tallyvane"), std::wstring::npos);
-    EXPECT_NE(Value(L"LegalCopyright").find(L"Quillmarsh"), std::wstring::npos);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Executables, VersionInfoTest,
-    ::testing::Values(Executable{"Calculator", TALLYVANE_APP_EXE, L"tallyvane.exe"},
-                      Executable{"CommandLine", TALLYVANE_ICM_EXE, L"tallyvane-icm.exe"}),
-    [](const ::testing::TestParamInfo<Executable>& info) { return info.param.name; });
-
-} // namespace

@@ -1,0 +1,169 @@
+// The main dialog as it opens, its system menu and About box, its grid's order and
+// clipboard, and the program's start-up around it.
+#include <gmock/gmock.h>
+
+#include "app_harness.h"
+#include "recording_parent.h"
+#include "tallyvaneapp.h"
+
+namespace {
+
+using Texts = std::vector<std::wstring>;
+
+// Whether the About box opened while the dialog handled a system command; it is closed
+// with its OK button, as a user would, from its own modal loop.
+bool SysCommandOpensAbout(CTallyvaneDlg& dlg, UINT nCommand) {
+    bool bOpened = false;
+    const UINT_PTR nTicket = RunLater([&] {
+        HWND hAbout = ::FindWindowW(nullptr, L"Tallyvane");
+        bOpened = hAbout != nullptr;
+        EXPECT_FALSE(::IsWindowEnabled(dlg.GetSafeHwnd())) << "the About box is modal";
+        ::SendMessageW(::GetDlgItem(hAbout, IDOK), BM_CLICK, 0, 0);
+    });
+    dlg.SendMessage(WM_SYSCOMMAND, nCommand);
+    CancelIfPending(nTicket);
+    return bOpened;
+}
+
+TEST(MainDialog, OpensWithItsDefaultsItsGridItsIconAndTheAboutEntry) {
+    CTallyvaneDlg dlg;
+    RunSteps(dlg, {[&] {
+                 EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDC_PAYOUT1);
+                 Texts names;
+                 for (int i = 1; i <= 10; i++)
+                     names.push_back(L"Player " + std::to_wstring(i));
+                 EXPECT_EQ(ColumnTexts(dlg, kNames), names);
+                 EXPECT_EQ(ColumnTexts(dlg, kChips), Texts(10, L""));
+                 EXPECT_EQ(ColumnTexts(dlg, kEquity), Texts(10, L"0"));
+                 EXPECT_EQ(TextOf(dlg, IDC_POOL), L"1000");
+                 for (int i = 0; i < 5; ++i)
+                     EXPECT_EQ(TextOf(dlg, IDC_PAYOUT1 + i), L"");
+                 wchar_t szText[64] = {};
+                 ::GetWindowTextW(dlg.GetSafeHwnd(), szText, 64);
+                 EXPECT_STREQ(szText, L"ICM Calculator V2.0");
+
+                 // Built for editing single cells: names and chips share the one edit profile,
+                 // equities open no editor.
+                 CFListCtrl& grid = CTallyvaneDlgTestAccess::Grid(dlg);
+                 const HWND hGrid = grid.GetSafeHwnd();
+                 CRect rcClient;
+                 ::GetClientRect(hGrid, &rcClient);
+                 for (int nCol : {kNames, kChips, kEquity}) {
+                     EXPECT_EQ(::SendMessageW(hGrid, LVM_GETCOLUMNWIDTH, nCol, 0),
+                               nCol == kEquity ? rcClient.Width() - 200 : 100);
+                     EXPECT_EQ(grid.GetProfile(grid.GetRowAt(0), nCol)->m_dwStyle,
+                               nCol == kEquity ? 0u : DWORD(FLPS_EDIT));
+                 }
+                 EXPECT_EQ(::SendMessageW(hGrid, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0),
+                           LVS_EX_GRIDLINES);
+                 EXPECT_EQ(grid.m_dwFlags & FLF_ROWFOCUS, 0u);
+                 EXPECT_GT(grid.m_nLineHeight, 0); // asked for once the list became owner-drawn
+
+                 const auto send = [&](UINT nMsg, WPARAM w) { return dlg.SendMessage(nMsg, w); };
+                 EXPECT_NE(send(WM_GETICON, ICON_BIG), 0);
+                 EXPECT_EQ(send(WM_GETICON, ICON_SMALL), send(WM_GETICON, ICON_BIG));
+                 EXPECT_EQ(send(WM_QUERYDRAGICON, 0), send(WM_GETICON, ICON_BIG));
+
+                 // The system menu ends with a separator and the About entry.
+                 HMENU hMenu = ::GetSystemMenu(dlg.GetSafeHwnd(), FALSE);
+                 const int nCount = ::GetMenuItemCount(hMenu);
+                 EXPECT_TRUE(::GetMenuState(hMenu, nCount - 2, MF_BYPOSITION) & MF_SEPARATOR);
+                 ::GetMenuStringW(hMenu, nCount - 1, szText, 64, MF_BYPOSITION);
+                 EXPECT_STREQ(szText, L"&About Tallyvane...");
+                 EXPECT_EQ(::GetMenuItemID(hMenu, nCount - 1), static_cast<UINT>(IDM_ABOUTBOX));
+             }});
+}
+
+// About commands open the box and leave the inputs alone; others reach the default
+// processing, which ends the dialog as Cancel does for Close.
+TEST(MainDialog, SystemCommands) {
+    CTallyvaneDlg dlg;
+    const INT_PTR nResult =
+        RunSteps(dlg, {[&] {
+                           EnterInputs(dlg, {L"50"}, {L"12"});
+                           TypeInto(dlg, IDC_POOL, L"250");
+                           for (UINT n : {0u, 1u, 15u})
+                               EXPECT_TRUE(SysCommandOpensAbout(dlg, IDM_ABOUTBOX + n)) << n;
+                           EXPECT_FALSE(SysCommandOpensAbout(dlg, IDM_ABOUTBOX + 16));
+                           EXPECT_TRUE(::IsWindowEnabled(dlg.GetSafeHwnd()));
+                           EXPECT_EQ(TextOf(dlg, IDC_PAYOUT1), L"50");
+                           EXPECT_EQ(TextOf(dlg, IDC_POOL), L"250");
+                           EXPECT_EQ(ColumnTexts(dlg, kChips)[0], L"12");
+                       },
+                       [&] { dlg.SendMessage(WM_SYSCOMMAND, SC_CLOSE); }});
+    EXPECT_EQ(nResult, IDCANCEL);
+}
+
+// Chip counts pasted as a column feed the calculation as typed ones do. Sorted by a click
+// on the chips heading (as text, equal rows keeping their order), the equities land in
+// the rows whose chips produced them, and the copied table holds every row as shown.
+// Closing the dialog deletes the ten rows in order, each with its notification.
+TEST(MainDialog, PastedSortedCalculatedCopiedAndClosed) {
+    CTallyvaneDlg dlg;
+    RecordingParent notes;
+    std::vector<POSITION> rows;
+    std::wstring table;
+    RunSteps(dlg, {[&] {
+                 CFListCtrl& grid = CTallyvaneDlgTestAccess::Grid(dlg);
+                 EnterInputs(dlg, {L"50", L"30", L"20"}, {});
+                 grid.SetFocusCell(grid.GetRowAt(0), kChips);
+                 EXPECT_EQ(grid.PasteText(L"20\r\n50\r\n30\r\n"), 3);
+                 const HWND hHeader = reinterpret_cast<HWND>(grid.SendMessage(LVM_GETHEADER));
+                 RECT rc = {};
+                 ::SendMessageW(hHeader, HDM_GETITEMRECT, kChips, reinterpret_cast<LPARAM>(&rc));
+                 const LPARAM lPoint =
+                     MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+                 ::SendMessageW(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+                 ::SendMessageW(hHeader, WM_LBUTTONUP, 0, lPoint);
+                 PressCalculate(dlg);
+                 table = static_cast<LPCWSTR>(grid.GetTableText());
+                 for (int i = 0; i < grid.GetRowCount(); ++i)
+                     rows.push_back(grid.GetRowAt(i));
+                 notes.Attach(dlg.GetSafeHwnd());
+             }});
+    std::wstring expected = L"Player Name\tChips\tICM Equity $";
+    for (int n = 4; n <= 10; ++n)
+        expected += L"\r\nPlayer " + std::to_wstring(n) + L"\t\t0.000000";
+    EXPECT_EQ(table, expected + L"\r\nPlayer 1\t20\t288.571429\r\nPlayer 3\t30\t327.500000"
+                                L"\r\nPlayer 2\t50\t383.928571");
+    std::vector<POSITION> deleted; // after the focus row's change, with the focus cell set
+    for (const NotifyRecord& note : notes.Log())
+        if (note.nCode == FLN_DELETEROW)
+            deleted.push_back(note.hRow);
+    EXPECT_EQ(deleted, rows);
+}
+
+// The application object runs the main dialog as its main window, Esc on it ends the
+// program, and nothing is left behind.
+TEST(ApplicationStart, RunsTheMainDialogAndEndsWhenItCloses) {
+    const auto countWindows = [] {
+        int nCount = 0;
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND, LPARAM lParam) -> BOOL { return ++*reinterpret_cast<int*>(lParam) > 0; },
+            reinterpret_cast<LPARAM>(&nCount));
+        return nCount;
+    };
+    const int nWindowsBefore = countWindows();
+    std::wstring caption;
+    RunLater([&] {
+        CWnd* pMain = AfxGetMainWnd();
+        ASSERT_NE(pMain, nullptr);
+        wchar_t szCaption[64] = {};
+        ::GetWindowTextW(pMain->GetSafeHwnd(), szCaption, 64);
+        caption = szCaption;
+        EXPECT_TRUE(pMain->IsWindowEnabled());
+        // While another process holds the foreground the thread has no focus, and a key
+        // posted to no window would never reach the dialog: then the first tab stop.
+        HWND hTarget = ::GetFocus();
+        if (!hTarget)
+            hTarget = ::GetNextDlgTabItem(pMain->GetSafeHwnd(), nullptr, FALSE);
+        ::PostMessageW(hTarget, WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    EXPECT_FALSE(theApp.InitInstance()) << "no message loop follows the dialog";
+    EXPECT_EQ(caption, L"ICM Calculator V2.0");
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+    EXPECT_EQ(countWindows(), nWindowsBefore);
+}
+
+} // namespace
