@@ -95,7 +95,8 @@ bool Matches(std::string_view pattern, std::string_view message) {
             taken = message.starts_with("--");
             if (taken) {
                 message.remove_prefix(2);
-                taken = TakeRun(message, [](char c) { return c >= 'a' && c <= 'z'; });
+                // Option names hold dashes too: --bubble-seats, --set-aside.
+                taken = TakeRun(message, [](char c) { return (c >= 'a' && c <= 'z') || c == '-'; });
             }
         } else {
             taken = !message.empty() && message[0] == pattern[0];
