@@ -25,6 +25,12 @@ bool SysCommandOpensAbout(CTallyvaneDlg& dlg, UINT nCommand) {
     return bOpened;
 }
 
+int g_nIconErases = 0;
+LRESULT CALLBACK CountIconErases(int nCode, WPARAM wParam, LPARAM lParam) {
+    g_nIconErases += reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_ICONERASEBKGND;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
 TEST(MainDialog, OpensWithItsDefaultsItsGridItsIconAndTheAboutEntry) {
     CTallyvaneDlg dlg;
     RunSteps(dlg, {[&] {
@@ -71,6 +77,16 @@ TEST(MainDialog, OpensWithItsDefaultsItsGridItsIconAndTheAboutEntry) {
                  ::GetMenuStringW(hMenu, nCount - 1, szText, 64, MF_BYPOSITION);
                  EXPECT_STREQ(szText, L"&About Tallyvane...");
                  EXPECT_EQ(::GetMenuItemID(hMenu, nCount - 1), static_cast<UINT>(IDM_ABOUTBOX));
+
+                 // Minimised, it paints its icon on the ground the icon's erase message gives.
+                 ::ShowWindow(dlg.GetSafeHwnd(), SW_MINIMIZE);
+                 ASSERT_TRUE(dlg.IsIconic());
+                 g_nIconErases = 0;
+                 HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountIconErases, nullptr,
+                                                   ::GetCurrentThreadId());
+                 dlg.SendMessage(WM_PAINT);
+                 ::UnhookWindowsHookEx(hHook);
+                 EXPECT_EQ(g_nIconErases, 1);
              }});
 }
 
