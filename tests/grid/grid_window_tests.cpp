@@ -34,15 +34,22 @@ TEST_P(GridMeasureTest, GridIsMeasuredAndMeasuredAgainForANewFontOrASystemFontCh
     if (GetParam() & LVS_OWNERDRAWFIXED)
         return;
 
-    // A new font scrolls back to the top.
+    // A new font scrolls back to the top left.
+    const auto left = [&] {
+        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+        ListSend(LVM_GETITEMRECT, 0, LPARAM(&rc));
+        return int(rc.left);
+    };
+    ListSend(LVM_SETCOLUMNWIDTH, 0, 900);
+    ListSend(LVM_SCROLL, 40, 0);
     ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
-    ASSERT_GT(ListSend(LVM_GETTOPINDEX), 0);
+    ASSERT_TRUE(ListSend(LVM_GETTOPINDEX) > 0 && left() < 0);
     const int nBefore = m_grid.m_nLineHeight;
     ListSend(WM_SETFONT, WPARAM(m_hFont), TRUE);
     EXPECT_GT(m_grid.m_nLineHeight, nBefore);
-    EXPECT_EQ(
-        (std::array<int, 3>{m_grid.m_nLineHeight, ItemHeight(0), int(ListSend(LVM_GETTOPINDEX))}),
-        (std::array<int, 3>{FontLineHeight(), FontLineHeight() + 4, 0}));
+    EXPECT_EQ((std::array<int, 4>{m_grid.m_nLineHeight, ItemHeight(0),
+                                  int(ListSend(LVM_GETTOPINDEX)), left()}),
+              (std::array<int, 4>{FontLineHeight(), FontLineHeight() + 4, 0, 0}));
     EXPECT_GRID_CONSISTENT();
 
     // System font change measures again.
