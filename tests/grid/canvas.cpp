@@ -57,6 +57,13 @@ std::vector<std::string> Canvas::Picture(const RECT& rc,
     return rows;
 }
 
+std::string Canvas::Strip(const RECT& rc, const std::map<COLORREF, char>& legend) const {
+    std::string strip;
+    for (const std::string& row : Picture(rc, legend))
+        strip += row;
+    return strip;
+}
+
 HFONT CreateCrispFont(int nHeight, int nWeight) {
     return ::CreateFontW(nHeight, 0, 0, 0, nWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,

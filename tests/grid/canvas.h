@@ -26,6 +26,8 @@ public:
     // The pixels of rc as one string per pixel row, a letter per pixel from the legend
     // ('?' for a colour it lacks), for pictures a failure message can show.
     std::vector<std::string> Picture(const RECT& rc, const std::map<COLORREF, char>& legend) const;
+    // The same picture's rows one after another: a column of pixels reads top down.
+    std::string Strip(const RECT& rc, const std::map<COLORREF, char>& legend) const;
 
 private:
     int m_nWidth;

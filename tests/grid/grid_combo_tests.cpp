@@ -243,13 +243,11 @@ TEST_F(GridDropDownTest, ListTakesTheGridsFontAndItsFrameTheNeighbouringCellsCol
         dc.Attach(canvas.Dc());
         Editor()->PaintFlatFrame(dc);
         dc.Detach();
-        std::string column; // top to bottom, left of the button
-        for (const std::string& pixel :
-             canvas.Picture({rc.Width() / 4, 0, rc.Width() / 4 + 1, h}, legend))
-            column += pixel;
-        EXPECT_EQ(column, bLines ? "Ag" + std::string(h - 6, '.') + "gBBB"
-                                 : "AA" + std::string(h - 5, '.') + "BBB");
-        const std::string middle = canvas.Picture({0, h / 2, rc.Width(), h / 2 + 1}, legend)[0];
+        // Top to bottom, left of the button.
+        EXPECT_EQ(canvas.Strip({rc.Width() / 4, 0, rc.Width() / 4 + 1, h}, legend),
+                  bLines ? "Ag" + std::string(h - 6, '.') + "gBBB"
+                         : "AA" + std::string(h - 5, '.') + "BBB");
+        const std::string middle = canvas.Strip({0, h / 2, rc.Width(), h / 2 + 1}, legend);
         buttonWidths.push_back(std::count_if(middle.begin(), middle.end(),
                                              [](char ch) { return ch != 'w' && ch != '.'; }));
     }

@@ -204,8 +204,10 @@ std::vector<std::vector<int>> GlyphRuns(const std::vector<std::string>& picture)
     for (const std::string& row : picture) {
         std::vector<int> runs;
         for (size_t x = 0; x < row.size(); x++)
-            if (row[x] == '#')
-                x&& row[x - 1] == '#' ? void(runs.back()++) : runs.push_back(1);
+            if (row[x] == '#' && x > 0 && row[x - 1] == '#')
+                runs.back()++;
+            else if (row[x] == '#')
+                runs.push_back(1);
         if (!runs.empty())
             rows.push_back(runs);
     }
@@ -261,33 +263,33 @@ TEST_F(GridPaintTest, EraseFillsOnlyOutsideTheRowsInStripesThatContinueTheGridLi
         return ListSend(WM_ERASEBKGND, WPARAM(m_pCanvas->Dc()));
     };
 
+    // Three rows' height of pixel column x from y down, and stripes of a colour with
+    // one-pixel gaps for the horizontal grid lines.
+    const std::map<COLORREF, char> legend = {{kListBk, 'L'}, {crColumn, 'C'}, {kUnpainted, '.'}};
+    const auto strip = [&](int x, int y) {
+        return m_pCanvas->Strip({x, y, x + 1, y + 3 * h}, legend);
+    };
+    const auto stripes = [&](char c) {
+        const std::string stripe = std::string(h - 1, c) + '.';
+        return stripe + stripe + stripe;
+    };
+
     EXPECT_TRUE(erase(true));
     EXPECT_EQ(m_pCanvas->Count(rcRows, kUnpainted), rcRows.Width() * rcRows.Height());
     // Below the rows: column 0 and right of the columns in the list's colour, column 1 in
-    // its own; one-pixel gaps for the horizontal lines, and column 1's left line.
-    for (int y = rcRows.bottom; y + h < 200; y += h) {
-        const int xLeft = rcCol1.left - 5, xIn = rcCol1.left + 5, xRight = rcRows.right + 5;
-        EXPECT_EQ(
-            (std::vector<COLORREF>{m_pCanvas->At(xLeft, y), m_pCanvas->At(xIn, y + h - 2),
-                                   m_pCanvas->At(xRight, y), m_pCanvas->At(xIn, y + h - 1),
-                                   m_pCanvas->At(rcCol1.left, y),
-                                   m_pCanvas->At(xRight, y + h - 1)}),
-            (std::vector<COLORREF>{kListBk, crColumn, kListBk, kUnpainted, kUnpainted, kUnpainted}))
-            << y;
-    }
-
-    // Without grid lines the area below the rows is one plain block per column.
+    // its own but its left line.
+    const int y = rcRows.bottom;
+    EXPECT_EQ((std::vector<std::string>{strip(rcCol1.left - 5, y), strip(rcCol1.left + 5, y),
+                                        strip(rcCol1.left, y), strip(rcRows.right + 5, y)}),
+              (std::vector<std::string>{stripes('L'), stripes('C'), std::string(3 * h, '.'),
+                                        stripes('L')}));
+    // Without grid lines, one plain block per column.
     erase(false);
-    const CRect rcBelow(rcCol1.left, rcRows.bottom, rcCol1.right, rcRows.bottom + 3 * h);
-    EXPECT_EQ(m_pCanvas->Count(rcBelow, crColumn), rcBelow.Width() * rcBelow.Height());
-
+    EXPECT_EQ(strip(rcCol1.left, y), std::string(3 * h, 'C'));
     // With grid lines and no rows at all, the whole client area is striped.
     m_grid.ShowRow(m_rows[0], FALSE);
     erase(true);
-    EXPECT_EQ((std::vector<COLORREF>{m_pCanvas->At(rcCol1.left + 5, 0),
-                                     m_pCanvas->At(rcCol1.left + 5, h - 1),
-                                     m_pCanvas->At(rcCol1.left + 5, h)}),
-              (std::vector<COLORREF>{kListBk, kUnpainted, kListBk}));
+    EXPECT_EQ(strip(rcCol1.left + 5, 0), stripes('L'));
 }
 
 TEST_F(GridPaintTest, ItemDataNamingNoLiveRowIsNeverFollowedAndBrokenRowsDoNotThrow) {
