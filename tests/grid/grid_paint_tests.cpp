@@ -484,6 +484,11 @@ TEST_F(GridPaintTest, PaintingMeasuringAndFittingGiveBackEveryHandle) {
     for (int i = 0; i < 6; i++)
         round(i);
     EXPECT_LE(GdiObjects(), dwBefore);
+    // And a bold cell still paints heavier than a plain one.
+    ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE);
+    PaintRow(m_rows[1]);
+    PaintRow(m_rows[2], true);
+    EXPECT_GT(TextPixels(m_rows[1], 1, kListText), TextPixels(m_rows[2], 1, kListText));
     dc.Detach();
     ::DestroyWindow(List());
     ::DeleteObject(hOther);
