@@ -292,42 +292,35 @@ TEST_F(GridPaintTest, EraseFillsOnlyOutsideTheRowsInStripesThatContinueTheGridLi
     EXPECT_EQ(strip(rcCol1.left + 5, 0), stripes('L'));
 }
 
-TEST_F(GridPaintTest, ItemDataNamingNoLiveRowIsNeverFollowedAndBrokenRowsDoNotThrow) {
-    const auto setData = [&](LPARAM lParam) {
-        LVITEMW item = {};
-        item.mask = LVIF_PARAM;
-        item.iItem = 1;
-        item.lParam = lParam;
-        ListSend(LVM_SETITEMW, 0, LPARAM(&item));
-    };
+TEST_F(GridPaintTest, ItemDataNamingNoLiveRowIsNeverFollowed) {
     ASSERT_LT(PaintRow(m_rows[1]).Count(kAll, kUnpainted), 320 * 240);
-    setData(0x12345); // a dangling handle
+    LVITEMW item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = 1;
+    item.lParam = 0x12345; // a dangling handle
+    ListSend(LVM_SETITEMW, 0, LPARAM(&item));
     EXPECT_EQ(PaintRow(m_rows[1]).Count(kAll, kUnpainted), 320 * 240);
-    setData(LPARAM(m_rows[1]));
+}
 
-    // A row whose record lost a cell: painting stops there, nothing escapes, also
-    // through the list view's own paint cycle.
+// Row 1's record lost a cell: its painting stops there, and nothing escapes into the
+// list view's paint cycle.
+TEST_F(GridPaintTest, ListViewsPaintCycleDrawsEveryRowAndAWidthChangeRepaintsOnlyBelowTheRows) {
+    m_grid.SetItemText(m_rows[2], 2, L"0");
     XFList_Row* pRow = m_grid.GetRowRecord(m_rows[1]);
     const XFList_Item lost = pRow->m_Items[2];
     pRow->m_Items.RemoveAt(2);
-    EXPECT_NO_THROW(PaintRow(m_rows[1]));
-    EXPECT_EQ(GroundOf(m_rows[1], 0), kListBk);
-    m_grid.m_bPaint = true;
-    m_grid.RedrawRow(m_rows[1]);
-    pRow->m_Items.Add(lost);
-}
-
-TEST_F(GridPaintTest, ListViewsPaintCycleDrawsEveryRowAndAWidthChangeRepaintsOnlyBelowTheRows) {
-    m_grid.SetItemText(m_rows[2], 2, L"0");
     m_grid.m_bPaint = true;
     m_grid.m_Drawn.clear();
     ListSend(WM_PRINTCLIENT, WPARAM(m_pCanvas->Dc()), PRF_CLIENT);
     m_grid.m_bPaint = false;
     EXPECT_EQ(m_grid.m_Drawn.size(), 4u);
+    EXPECT_NO_THROW(PaintRow(m_rows[1], true)); // the same row again, by itself
+    pRow->m_Items.Add(lost);
     EXPECT_EQ((std::vector<bool>{TextPixels(m_rows[0], 0, kListText) > 0,
+                                 TextPixels(m_rows[1], 0, kListText) > 0,
                                  TextPixels(m_rows[2], 2, kListText) > 0,
                                  TextPixels(m_rows[3], 2, kListText) > 0}),
-              (std::vector<bool>{true, true, false}));
+              (std::vector<bool>{true, true, true, false}));
 
     ::ValidateRect(List(), nullptr);
     EXPECT_TRUE(m_grid.DrawPart(FLDP_INVALIDATECOLUMN, nullptr, nullptr, 1));
