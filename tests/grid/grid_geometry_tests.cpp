@@ -20,11 +20,6 @@ protected:
         ListSend(LVM_GETITEMRECT, Index(hRow), LPARAM(&rcItem));
         return CRect(rcHeader.left, rcItem.top, rcHeader.right, rcItem.bottom);
     }
-    int ClientWidth() {
-        RECT rc;
-        ::GetClientRect(List(), &rc);
-        return rc.right;
-    }
     void SetColumnWidth(int nCol, int nWidth) {
         ListSend(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(nWidth, 0));
     }
@@ -193,7 +188,9 @@ TEST_F(GridGeometryTest, CellsComeIntoViewFlushForColumnZeroElseTenPixelsInside)
     for (int nCol = 0; nCol < 3; nCol++)
         SetColumnWidth(nCol, 200);
     const Rows rows = AddRows(40);
-    const int W = ClientWidth();
+    CRect rcClient;
+    ::GetClientRect(List(), &rcClient);
+    const int W = rcClient.right;
     // Scrolled to x, column 1 this wide, the cell of this column made visible: where
     // its left edge ends (or, for bRight, its right edge). Too wide a cell shows its left.
     struct Case {
@@ -219,8 +216,6 @@ TEST_F(GridGeometryTest, CellsComeIntoViewFlushForColumnZeroElseTenPixelsInside)
     // The whole row, even without a column; moving the focus cell scrolls it into view.
     ListSend(LVM_SCROLL, -10000, 0);
     EXPECT_FALSE(m_grid.EnsureCellVisible(rows[30], -1));
-    RECT rcClient;
-    ::GetClientRect(List(), &rcClient);
     EXPECT_LE(Part(rows[30], 0, FLR_ROW).bottom, rcClient.bottom);
     EXPECT_GT(ListSend(LVM_GETTOPINDEX), 0);
     m_grid.SetFocusCell(rows[0], 2);

@@ -115,9 +115,7 @@ TEST_F(GridPaintTest, OpenEditorShowsTheCellOnPlainGroundAndIsNeverPaintedOver) 
 TEST_F(GridPaintTest, TextOfAnyLengthStaysInsideItsLabelAndTwoLineRowsWrap) {
     std::wstring strHuge, strAstral;
     for (int i = 0; i < 1000; i++)
-        strHuge += L"word word ";
-    for (int i = 0; i < 40; i++)
-        strAstral += L"\U0001F600\U00010348";
+        strHuge += L"word word ", strAstral += i < 40 ? L"\U0001F600\U00010348" : L"";
     strAstral += L"\xD800"; // a lone high surrogate at the end
     UseProfile(m_rows[1], 1, FLPS_EDIT | FLPS_BUTTON);
     m_grid.SetFocusCell(m_rows[1], 1);
