@@ -1,5 +1,7 @@
 #include "canvas.h"
 
+#include <algorithm>
+
 Canvas::Canvas(int nWidth, int nHeight, HFONT hFont) : m_nWidth(nWidth), m_nHeight(nHeight) {
     m_hDC = ::CreateCompatibleDC(nullptr);
     BITMAPINFO bmi = {};
@@ -30,23 +32,8 @@ void Canvas::Clear() {
 }
 
 int Canvas::Count(const RECT& rc, COLORREF cr) const {
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; y++)
-        for (int x = rc.left; x < rc.right; x++)
-            n += At(x, y) == cr;
-    return n;
-}
-
-int Canvas::CountOutside(const RECT& rcExcept, COLORREF cr, const RECT* pExcept2) const {
-    int n = 0;
-    for (int y = 0; y < m_nHeight; y++)
-        for (int x = 0; x < m_nWidth; x++) {
-            const POINT pt = {x, y};
-            if (::PtInRect(&rcExcept, pt) || (pExcept2 && ::PtInRect(pExcept2, pt)))
-                continue;
-            n += At(x, y) == cr;
-        }
-    return n;
+    const std::vector<COLORREF> pixels = Pixels(rc);
+    return int(std::count(pixels.begin(), pixels.end(), cr));
 }
 
 std::vector<COLORREF> Canvas::Pixels(const RECT& rc) const {
@@ -55,6 +42,26 @@ std::vector<COLORREF> Canvas::Pixels(const RECT& rc) const {
         for (int x = rc.left; x < rc.right; x++)
             pixels.push_back(At(x, y));
     return pixels;
+}
+
+std::vector<std::string> Canvas::Picture(const RECT& rc,
+                                         const std::map<COLORREF, char>& legend) const {
+    std::vector<std::string> rows;
+    for (int y = rc.top; y < rc.bottom; y++) {
+        rows.emplace_back();
+        for (int x = rc.left; x < rc.right; x++) {
+            const auto it = legend.find(At(x, y));
+            rows.back() += it == legend.end() ? '?' : it->second;
+        }
+    }
+    return rows;
+}
+
+std::string Canvas::Strip(const RECT& rc, const std::map<COLORREF, char>& legend) const {
+    std::string strip;
+    for (const std::string& row : Picture(rc, legend))
+        strip += row;
+    return strip;
 }
 
 HFONT CreateCrispFont(int nHeight, int nWeight) {

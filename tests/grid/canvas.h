@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <map>
+#include <string>
 #include <vector>
 
 constexpr COLORREF kUnpainted = RGB(255, 0, 255);
@@ -20,9 +22,12 @@ public:
     COLORREF At(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
     // Pixels of colour cr inside rc.
     int Count(const RECT& rc, COLORREF cr) const;
-    // Pixels of colour cr anywhere but inside rcExcept (and rcExcept2).
-    int CountOutside(const RECT& rcExcept, COLORREF cr, const RECT* pExcept2 = nullptr) const;
     std::vector<COLORREF> Pixels(const RECT& rc) const;
+    // The pixels of rc as one string per pixel row, a letter per pixel from the legend
+    // ('?' for a colour it lacks), for pictures a failure message can show.
+    std::vector<std::string> Picture(const RECT& rc, const std::map<COLORREF, char>& legend) const;
+    // The same picture's rows one after another: a column of pixels reads top down.
+    std::string Strip(const RECT& rc, const std::map<COLORREF, char>& legend) const;
 
 private:
     int m_nWidth;

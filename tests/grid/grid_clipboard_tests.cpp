@@ -1,6 +1,6 @@
 // The grid as clipboard text, and text pasted into it: which cells a paste fills, how
 // its lines and cells are split, and the parent's say over each pasted cell.
-#include <map>
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,11 +30,8 @@ protected:
         m_rows = AddRows(kRows);
         for (int nRow = 0; nRow < kRows; ++nRow)
             for (int nCol = 1; nCol < kCols; ++nCol)
-                m_grid.SetItemText(m_rows[nRow], nCol, Initial(nRow, nCol).c_str());
-    }
-    static std::wstring Initial(int nRow, int nCol) {
-        return nCol == 0 ? L"Player " + std::to_wstring(nRow + 1)
-                         : std::wstring(1, L"ncen"[nCol]) + std::to_wstring(nRow + 1);
+                m_grid.SetItemText(m_rows[nRow], nCol,
+                                   (L"ncen"[nCol] + std::to_wstring(nRow + 1)).c_str());
     }
     Table Cells() {
         Table table(kRows);
@@ -53,14 +50,11 @@ protected:
         std::vector<std::pair<Cell, std::wstring>> notes;
         for (const NotifyRecord& r : m_notes.Log())
             if (r.nCode == nCode)
-                notes.push_back({{RowIndex(r.hRow), r.nCol}, std::wstring(r.strText)});
+                notes.push_back(
+                    {{int(std::find(m_rows.begin(), m_rows.end(), r.hRow) - m_rows.begin()),
+                      r.nCol},
+                     std::wstring(r.strText)});
         return notes;
-    }
-    int RowIndex(POSITION hRow) {
-        for (int i = 0; i < kRows; ++i)
-            if (m_rows[i] == hRow)
-                return i;
-        return -1;
     }
 
     static constexpr int kRows = 4;
@@ -68,64 +62,62 @@ protected:
     Rows m_rows;
 };
 
+using Stored = std::vector<std::pair<Cell, std::wstring>>;
+
+// "RC=text" entries apart by '|', for row R and column C, in the order they are pasted.
+Stored Parse(const std::wstring& spec) {
+    Stored stored;
+    for (size_t i = 0; i < spec.size();) {
+        const size_t nEnd = std::min(spec.find(L'|', i), spec.size());
+        stored.push_back({{spec[i] - L'0', spec[i + 1] - L'0'}, spec.substr(i + 3, nEnd - i - 3)});
+        i = nEnd + 1;
+    }
+    return stored;
+}
+
 struct PasteCase {
     const char* name;
     Cell focus;
     const wchar_t* text;
-    std::vector<std::pair<Cell, std::wstring>> stored; // in the order they are pasted
+    const wchar_t* stored;
 };
 
 class PasteTest : public ClipboardTest, public ::testing::WithParamInterface<PasteCase> {};
 
 TEST_P(PasteTest, FillsEditableCellsFromTheFocusCell) {
     const PasteCase& c = GetParam();
+    const Stored stored = Parse(c.stored);
     Table expected = Cells();
-    for (const auto& [cell, text] : c.stored)
+    for (const auto& [cell, text] : stored)
         expected[cell.first][cell.second] = text;
 
-    EXPECT_EQ(Paste(c.focus, c.text), static_cast<int>(c.stored.size()));
+    EXPECT_EQ(Paste(c.focus, c.text), static_cast<int>(stored.size()));
     EXPECT_EQ(Cells(), expected);
     // Each stored cell was announced and ended as a typed edit, carrying its new text.
-    EXPECT_EQ(Notes(FLN_ENDEDIT), c.stored);
-    EXPECT_EQ(Notes(FLN_BEGINEDIT).size(), c.stored.size());
+    EXPECT_EQ(Notes(FLN_ENDEDIT), stored);
+    EXPECT_EQ(Notes(FLN_BEGINEDIT).size(), stored.size());
     EXPECT_EQ(m_grid.m_hFocusRow, m_rows[c.focus.first]); // the focus stays
     EXPECT_EQ(m_grid.m_pEditor, nullptr);
     EXPECT_GRID_CONSISTENT();
 }
 
+// The equity column is skipped in place; cells right of the last column and lines below
+// the last row are dropped. A final line break ends the last line and starts no empty
+// one; an empty line or cell inside the text empties its cell; text is kept as typed.
 INSTANTIATE_TEST_SUITE_P(
     Texts, PasteTest,
     ::testing::Values(
-        PasteCase{"Column",
-                  {0, 1},
-                  L"50\r\n30\r\n20",
-                  {{{0, 1}, L"50"}, {{1, 1}, L"30"}, {{2, 1}, L"20"}}},
-        PasteCase{"Row", {1, 0}, L"Ann\t70", {{{1, 0}, L"Ann"}, {{1, 1}, L"70"}}},
-        PasteCase{"Block",
-                  {1, 0},
-                  L"Ann\t70\r\nBob\t30",
-                  {{{1, 0}, L"Ann"}, {{1, 1}, L"70"}, {{2, 0}, L"Bob"}, {{2, 1}, L"30"}}},
-        // The equity is skipped in place; cells right of the last column and lines
-        // below the last row are dropped.
-        PasteCase{"PastTheEnd",
-                  {2, 1},
-                  L"1\t2\t3\t4\t5\r\n6\r\n7\r\n8",
-                  {{{2, 1}, L"1"}, {{2, 3}, L"3"}, {{3, 1}, L"6"}}},
-        PasteCase{"ReadOnlyColumn", {0, 2}, L"x\ty\r\nz", {{{0, 3}, L"y"}}},
-        PasteCase{"LineFeeds",
-                  {0, 1},
-                  L"50\n30\n20",
-                  {{{0, 1}, L"50"}, {{1, 1}, L"30"}, {{2, 1}, L"20"}}},
-        PasteCase{"CarriageReturns", {0, 1}, L"50\r30", {{{0, 1}, L"50"}, {{1, 1}, L"30"}}},
-        // A final line break ends the last line; it starts no empty one.
-        PasteCase{"TrailingNewline", {0, 1}, L"50\r\n30\r\n", {{{0, 1}, L"50"}, {{1, 1}, L"30"}}},
-        PasteCase{"TrailingLineFeed", {0, 1}, L"50\n", {{{0, 1}, L"50"}}},
-        // An empty line or cell inside the text empties its cell; text is kept as typed.
-        PasteCase{"EmptyLine",
-                  {0, 1},
-                  L"50\n\n 2,0 ",
-                  {{{0, 1}, L"50"}, {{1, 1}, L""}, {{2, 1}, L" 2,0 "}}},
-        PasteCase{"EmptyText", {0, 1}, L"", {}}),
+        PasteCase{"Column", {0, 1}, L"50\r\n30\r\n20", L"01=50|11=30|21=20"},
+        PasteCase{"Row", {1, 0}, L"Ann\t70", L"10=Ann|11=70"},
+        PasteCase{"Block", {1, 0}, L"Ann\t70\r\nBob\t30", L"10=Ann|11=70|20=Bob|21=30"},
+        PasteCase{"PastTheEnd", {2, 1}, L"1\t2\t3\t4\t5\r\n6\r\n7\r\n8", L"21=1|23=3|31=6"},
+        PasteCase{"ReadOnlyColumn", {0, 2}, L"x\ty\r\nz", L"03=y"},
+        PasteCase{"LineFeeds", {0, 1}, L"50\n30\n20", L"01=50|11=30|21=20"},
+        PasteCase{"CarriageReturns", {0, 1}, L"50\r30", L"01=50|11=30"},
+        PasteCase{"TrailingNewline", {0, 1}, L"50\r\n30\r\n", L"01=50|11=30"},
+        PasteCase{"TrailingLineFeed", {0, 1}, L"50\n", L"01=50"},
+        PasteCase{"EmptyLine", {0, 1}, L"50\n\n 2,0 ", L"01=50|11=|21= 2,0 "},
+        PasteCase{"EmptyText", {0, 1}, L"", L""}),
     [](const ::testing::TestParamInfo<PasteCase>& info) { return info.param.name; });
 
 TEST_F(ClipboardTest, TheParentsAnswerToEachCellHolds) {

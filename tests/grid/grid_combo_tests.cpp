@@ -3,11 +3,9 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
-#include <functional>
 
-#include "canvas.h"
 #include "flistcombo.h"
-#include "grid_fixture.h"
+#include "painted_fixture.h"
 
 namespace {
 
@@ -22,10 +20,10 @@ struct Entry {
 };
 using Entries = std::vector<Entry>;
 
-class GridComboTest : public GridTest {
+class GridComboTest : public PaintedGridTest {
 protected:
     void SetUp() override {
-        GridTest::SetUp();
+        PaintedGridTest::SetUp();
         m_nProfile = m_grid.AddProfile(FLPS_COMBO | FLPS_BUTTON);
         AddColumns(1);
         m_grid.InsertColumn(1, L"Pick", 100, LVCFMT_LEFT, m_nProfile);
@@ -149,36 +147,28 @@ TEST_F(GridDropDownTest, MouseAndTabStoreTheEntryEscapeStoresNothing) {
         ::SendMessageW(hList, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
         ::SendMessageW(hList, WM_LBUTTONUP, 0, lPoint);
     };
+    // Two keys, or none for a click on Blue (which ends like Enter).
     struct Case {
-        const char* pszName;
-        std::function<void()> end;
+        UINT nKey1, nKey2;
         Entry stored;
         int nFocusRow, nFocusCol;
         std::vector<NotifyCode> codes;
     };
     const NotifyCode begin = Fln(FLN_BEGINCOMBO), end = Fln(FLN_ENDEDIT);
-    const Case cases[] = {
-        {"click on Blue, like Enter", [&] { click(2); }, {L"Blue", 3}, 1, 1, {begin, end}},
-        {"Down, Escape",
-         [&] { Key(Combo(), VK_DOWN), Key(Combo(), VK_ESCAPE); },
-         {L"Green", 2},
-         1,
-         1,
-         {begin}},
-        {"Up, Tab",
-         [&] { Key(Combo(), VK_UP), Key(Combo(), VK_TAB); },
-         {L"Red", 1},
-         2,
-         0,
-         {begin, end, Fln(FLN_FOCUSCHANGE)}}};
+    const Case cases[] = {{0, 0, {L"Blue", 3}, 1, 1, {begin, end}},
+                          {VK_DOWN, VK_ESCAPE, {L"Green", 2}, 1, 1, {begin}},
+                          {VK_UP, VK_TAB, {L"Red", 1}, 2, 0, {begin, end, Fln(FLN_FOCUSCHANGE)}}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.pszName);
+        SCOPED_TRACE(c.nKey2);
         m_grid.SetItemText(m_rows[1], 1, L"Green");
         m_grid.SetItemData(m_rows[1], 1, 2);
         m_grid.SetFocusCell(m_rows[1], 1);
         m_notes.Clear();
         Key(List(), VK_F2);
-        c.end();
+        if (c.nKey1)
+            Key(Combo(), c.nKey1), Key(Combo(), c.nKey2);
+        else
+            click(2);
         EXPECT_EQ(m_grid.m_pEditor, nullptr);
         EXPECT_EQ(Cell(), c.stored);
         ExpectFocus(c.nFocusRow, c.nFocusCol);
@@ -227,27 +217,42 @@ TEST_F(GridDropDownTest, AnswerTwoKeepsTheListOpenAfterStoring) {
     EXPECT_EQ(ComboWindows(), 0u);
 }
 
-TEST_F(GridDropDownTest, ButtonIsOnePixelNarrowerWithGridLines) {
+// The list in the grid's font; the frame painted over the combo box's own blends into
+// the cells above and below, and its button gives way to a grid line.
+TEST_F(GridDropDownTest, ListTakesTheGridsFontAndItsFrameTheNeighbouringCellsColours) {
+    const COLORREF crAbove = RGB(10, 200, 10), crBelow = RGB(200, 10, 200);
+    m_grid.GetRowRecord(m_rows[0])->m_crBk = crAbove;
+    m_grid.GetRowRecord(m_rows[2])->m_crBk = crBelow;
     Key(List(), VK_F2);
+    EXPECT_EQ((std::vector<LRESULT>{::SendMessageW(Combo(), WM_GETFONT, 0, 0),
+                                    ::SendMessageW(Info().hwndList, WM_GETFONT, 0, 0)}),
+              (std::vector<LRESULT>{LRESULT(m_hFont), LRESULT(m_hFont)}));
     CRect rc;
     Editor()->GetClientRect(&rc);
-    auto buttonWidth = [&] {
-        Canvas canvas(rc.Width(), rc.Height(), nullptr);
+    const int h = rc.Height();
+    const std::map<COLORREF, char> legend = {{crAbove, 'A'},
+                                             {crBelow, 'B'},
+                                             {::GetSysColor(COLOR_WINDOW), 'w'},
+                                             {::GetSysColor(COLOR_BTNFACE), 'g'},
+                                             {kUnpainted, '.'}};
+    std::vector<long> buttonWidths;
+    for (bool bLines : {false, true}) {
+        SetGridLines(bLines);
+        Canvas canvas(rc.Width(), h, nullptr);
         CDC dc;
         dc.Attach(canvas.Dc());
         Editor()->PaintFlatFrame(dc);
         dc.Detach();
-        const std::vector<COLORREF> row =
-            canvas.Pixels(CRect(0, rc.Height() / 2, rc.Width(), rc.Height() / 2 + 1));
-        return std::count_if(row.begin(), row.end(), [](COLORREF cr) {
-            return cr != kUnpainted && cr != ::GetSysColor(COLOR_WINDOW);
-        });
-    };
-    ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, 0);
-    const auto nPlain = buttonWidth();
-    ListSend(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
-    EXPECT_EQ(buttonWidth(), nPlain - 1);
-    EXPECT_GT(nPlain, 5);
+        // Top to bottom, left of the button.
+        EXPECT_EQ(canvas.Strip({rc.Width() / 4, 0, rc.Width() / 4 + 1, h}, legend),
+                  bLines ? "Ag" + std::string(h - 6, '.') + "gBBB"
+                         : "AA" + std::string(h - 5, '.') + "BBB");
+        const std::string middle = canvas.Strip({0, h / 2, rc.Width(), h / 2 + 1}, legend);
+        buttonWidths.push_back(std::count_if(middle.begin(), middle.end(),
+                                             [](char ch) { return ch != 'w' && ch != '.'; }));
+    }
+    EXPECT_GT(buttonWidths[0], 5);
+    EXPECT_EQ(buttonWidths[1], buttonWidths[0] - 1);
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 // Row height measured through the list view, and every record freed with the window.
+#include <array>
+
 #include "grid_fixture.h"
 
 namespace {
@@ -27,22 +29,27 @@ protected:
 TEST_P(GridMeasureTest, GridIsMeasuredAndMeasuredAgainForANewFontOrASystemFontChange) {
     AddColumns(1);
     AddRows(40);
-    EXPECT_GT(m_grid.m_nLineHeight, 0);
-    EXPECT_EQ(m_grid.m_nLineHeight, FontLineHeight());
-    EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
+    EXPECT_EQ((std::array<int, 2>{m_grid.m_nLineHeight, ItemHeight(0)}),
+              (std::array<int, 2>{FontLineHeight(), FontLineHeight() + 4}));
     if (GetParam() & LVS_OWNERDRAWFIXED)
         return;
 
-    // A new font scrolls back to the top.
+    // A new font scrolls back to the top left.
+    const auto left = [&] {
+        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+        ListSend(LVM_GETITEMRECT, 0, LPARAM(&rc));
+        return int(rc.left);
+    };
+    ListSend(LVM_SETCOLUMNWIDTH, 0, 900);
+    ListSend(LVM_SCROLL, 40, 0);
     ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
-    ASSERT_GT(ListSend(LVM_GETTOPINDEX), 0);
+    ASSERT_TRUE(ListSend(LVM_GETTOPINDEX) > 0 && left() < 0);
     const int nBefore = m_grid.m_nLineHeight;
     ListSend(WM_SETFONT, WPARAM(m_hFont), TRUE);
-    EXPECT_EQ(HFONT(ListSend(WM_GETFONT)), m_hFont);
     EXPECT_GT(m_grid.m_nLineHeight, nBefore);
-    EXPECT_EQ(m_grid.m_nLineHeight, FontLineHeight());
-    EXPECT_EQ(ItemHeight(0), m_grid.m_nLineHeight + 4);
-    EXPECT_EQ(ListSend(LVM_GETTOPINDEX), 0);
+    EXPECT_EQ((std::array<int, 4>{m_grid.m_nLineHeight, ItemHeight(0),
+                                  int(ListSend(LVM_GETTOPINDEX)), left()}),
+              (std::array<int, 4>{FontLineHeight(), FontLineHeight() + 4, 0, 0}));
     EXPECT_GRID_CONSISTENT();
 
     // System font change measures again.
