@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "afxpump.h"
+#include "grid_fixture.h"
 #include "guard_alloc.h"
 #include "real_input.h"
 #include "tree_model.h"
@@ -29,7 +29,6 @@ int EnvInt(const char* pszName, int nDefault) {
 constexpr int kColumns = 3; // a text cell, a drop-down list, a text cell with a button
 constexpr int kMaxRows = 30;
 const wchar_t* const kTexts[] = {L"a", L"B", L"ab", L"10", L"9", L""};
-constexpr wchar_t kParentClass[] = L"TallyvaneHostileHost";
 
 class HostileHostTest : public ::testing::Test {
 protected:
@@ -37,16 +36,9 @@ protected:
         m_nSeed = unsigned(EnvInt("GRID_HOSTILE_SEED", 20261207));
         m_rng.seed(m_nSeed);
         std::printf("hostile host: seed %u (GRID_HOSTILE_SEED replays it)\n", m_nSeed);
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = ::DefWindowProcW;
-        wc.lpszClassName = kParentClass;
-        ::RegisterClassW(&wc);
-        ASSERT_TRUE(m_parent.SubclassWindow(
-            ::CreateWindowExW(0, kParentClass, L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 360,
-                              260, nullptr, nullptr, nullptr, nullptr)));
-        ::SetPropW(m_parent.GetSafeHwnd(), kParentClass, this);
-        m_pfnParent = WNDPROC(
-            ::SetWindowLongPtrW(m_parent.GetSafeHwnd(), GWLP_WNDPROC, LONG_PTR(ParentProc)));
+        ASSERT_TRUE(m_parent.SubclassWindow(CreateHostWindow(L"host", 360, 260)));
+        m_host.Attach(m_parent.GetSafeHwnd());
+        m_host.HandleWith([this](FL_NOTIFY& notify) { return OnNotify(&notify); });
         CreateGrid();
     }
     void TearDown() override {
@@ -126,14 +118,6 @@ protected:
         m_model.Row(hRow).texts[nCol] = text;
     }
 
-    static LRESULT CALLBACK ParentProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-        auto* pThis = static_cast<HostileHostTest*>(::GetPropW(hWnd, kParentClass));
-        const auto* pHdr = reinterpret_cast<const NMHDR*>(lParam);
-        if (nMsg == WM_NOTIFY && pHdr->code >= FLN_EXPANDCHANGE && pHdr->code <= FLN_BEGINCOMBO)
-            return pThis->OnNotify(reinterpret_cast<FL_NOTIFY*>(lParam));
-        return ::CallWindowProcW(pThis->m_pfnParent, hWnd, nMsg, wParam, lParam);
-    }
-
     LRESULT OnNotify(FL_NOTIFY* pNotify) {
         // A row the grid deletes is out of the handlers' reach from now on, with its
         // children: the grid may free them before any handler runs again.
@@ -194,26 +178,9 @@ protected:
     }
 
     std::vector<HWND> EditorWindows() const {
-        std::vector<HWND> editors;
-        for (HWND h = ::GetWindow(m_pGrid->GetSafeHwnd(), GW_CHILD); h;
-             h = ::GetWindow(h, GW_HWNDNEXT)) {
-            const int nId = ::GetDlgCtrlID(h);
-            if (nId == int(FL_EDITOR_ID_TEXT) || nId == int(FL_EDITOR_ID_COMBO))
-                editors.push_back(h);
-        }
-        return editors;
+        return ChildrenWithId(m_pGrid->GetSafeHwnd(), {FL_EDITOR_ID_TEXT, FL_EDITOR_ID_COMBO});
     }
-
-    // Plays what is queued as a modal loop would.
-    void Pump() {
-        MSG msg;
-        for (int i = 0; i < 5000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-            if (!AfxWalkPreTranslateTree(m_parent.GetSafeHwnd(), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-    }
+    void Pump() { PumpMessages(m_parent.GetSafeHwnd()); }
 
     void ClickCell() {
         const std::vector<POSITION> shown = m_model.Shown();
@@ -315,7 +282,7 @@ protected:
     }
 
     CWnd m_parent;
-    WNDPROC m_pfnParent = nullptr;
+    RecordingParent m_host; // hands every notification to OnNotify
     CFListCtrl* m_pGrid = nullptr;
     bool m_bGridGone = false;
     TreeModel m_model;

@@ -52,6 +52,8 @@ LRESULT CALLBACK RecordingParent::WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, L
 }
 
 LRESULT RecordingParent::OnNotify(FL_NOTIFY* pNotify) {
+    if (m_fnHandle)
+        return m_fnHandle(*pNotify);
     m_Log.push_back(NotifyRecord{pNotify->hdr.code, pNotify->hRow, pNotify->nCol, pNotify->strText,
                                  pNotify->dwData, pNotify->bCollapsed, pNotify->nCheck,
                                  pNotify->nProfile});

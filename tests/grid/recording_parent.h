@@ -39,6 +39,8 @@ public:
     void AnswerWith(UINT nCode, LRESULT lResult) { m_Answers[nCode] = lResult; }
     // Lets the test change the record before the grid reads it back.
     void EditWith(UINT nCode, std::function<void(FL_NOTIFY&)> fnEdit) { m_Edits[nCode] = fnEdit; }
+    // Hands every notification to fnHandle and returns its answer, logging nothing.
+    void HandleWith(std::function<LRESULT(FL_NOTIFY&)> fnHandle) { m_fnHandle = fnHandle; }
 
     std::vector<NotifyCode> Codes() const;
     const std::vector<NotifyRecord>& Log() const { return m_Log; }
@@ -52,6 +54,7 @@ private:
     std::vector<NotifyRecord> m_Log;
     std::map<UINT, LRESULT> m_Answers;
     std::map<UINT, std::function<void(FL_NOTIFY&)>> m_Edits;
+    std::function<LRESULT(FL_NOTIFY&)> m_fnHandle;
 };
 
 // For EXPECT_THAT(parent.Codes(), ElementsAre(Fln(FLN_BEGINEDIT), ...)).
