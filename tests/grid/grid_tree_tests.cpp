@@ -64,9 +64,8 @@ TEST_F(GridTreeTest, NavigationCodesFollowTheTreeAndTheShownRows) {
 
 TEST_F(GridTreeTest, PageRowsFollowTheListView) {
     EXPECT_EQ(PageRows(), (Rows{hA, hC})); // shorter than a page
-    Rows rows = {hA, hB, hC};
-    const Rows more = AddRows(37);
-    rows.insert(rows.end(), more.begin(), more.end());
+    AddRows(37);
+    const Rows rows = ListRows();
     ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
     const int nTop = int(ListSend(LVM_GETTOPINDEX));
     const int nPage = int(ListSend(LVM_GETCOUNTPERPAGE));
