@@ -11,15 +11,9 @@
 
 #include "flistctrl.h"
 
-struct NotifyRecord {
+// A notification as the parent received it, before any answer changed it.
+struct NotifyRecord : FL_NOTIFY {
     UINT nCode;
-    POSITION hRow;
-    int nCol;
-    CString strText;
-    DWORD dwData;
-    BOOL bCollapsed;
-    int nCheck;
-    int nProfile;
 };
 
 // Prints FLN_ names in failure messages.
