@@ -30,8 +30,9 @@ constexpr int kColumns = 3; // a text cell, a drop-down list, a text cell with a
 constexpr int kMaxRows = 30;
 const wchar_t* const kTexts[] = {L"a", L"B", L"ab", L"10", L"9", L""};
 
-class HostileHostTest : public ::testing::Test {
+class HostileHostTest : public ::testing::Test, public RandomTree {
 protected:
+    HostileHostTest() : RandomTree({std::begin(kTexts), std::end(kTexts)}, kColumns) {}
     void SetUp() override {
         m_nSeed = unsigned(EnvInt("GRID_HOSTILE_SEED", 20261207));
         m_rng.seed(m_nSeed);
@@ -71,51 +72,20 @@ protected:
     }
     bool GridAlive() const { return !m_bGridGone && m_pGrid->GetSafeHwnd(); }
 
-    int Pick(int nCount) { return std::uniform_int_distribution<int>(0, nCount - 1)(m_rng); }
-    bool Chance(int nPercent) { return Pick(100) < nPercent; }
-    POSITION AnySibling(POSITION hRow) {
-        const auto& siblings = m_model.ChildrenOf(m_model.Row(hRow).hParent);
-        return siblings[Pick(int(siblings.size()))];
-    }
-    std::wstring AnyText() { return kTexts[Pick(6)]; }
-
-    // The calls, each with its effect on the model; from a step or from the handler.
-    // The model learns of deletions from FLN_DELETEROW, each as it comes.
-    void Insert(POSITION hParent) {
-        const std::wstring text = AnyText();
-        m_model.Insert(hParent, m_pGrid->InsertItem(hParent, text.c_str(), -1, -1), text, kColumns);
-    }
+    // The grid calls come from RandomTree, from a step or from the handler; the model
+    // learns of deletions from FLN_DELETEROW, each as it comes.
     void DeleteAll() {
         m_pGrid->DeleteItem(FL_ROOT);
         m_model.Expand(FL_ROOT, false); // rows a handler inserted meanwhile stay
     }
-    void Expand(POSITION hRow, bool bCollapse) {
-        m_model.Purge(*m_pGrid);
-        m_model.Expand(hRow, bCollapse); // before: handlers may change it again
-        m_pGrid->Expand(hRow, bCollapse);
-    }
-    // Swaps and sorts: when a handler acted meanwhile, the order that results is the
-    // grid's business; the model takes it over once it has checked the rows.
-    void Swap(POSITION hRow, POSITION hOther) {
-        if (hRow != hOther && ChangeOrder([&] { m_pGrid->SwapRows(hRow, hOther); }))
-            m_model.Swap(hRow, hOther);
-    }
-    void Sort(int nCol, bool bDescending) {
-        if (ChangeOrder([&] { m_pGrid->SortColumn(nCol, bDescending); }))
-            m_model.Sort(nCol, bDescending);
-    }
-    // Whether no handler harmed the grid while fnChange ran.
-    template <class F> bool ChangeOrder(F fnChange) {
+    // When a handler acted meanwhile, the order that results is the grid's business;
+    // the model takes it over once it has checked the rows.
+    bool ChangeOrder(const std::function<void()>& fnChange) override {
         const int nHarms = m_nHarms;
         m_nOrderChanges++;
         fnChange();
         m_nOrderChanges--;
         return m_nHarms == nHarms;
-    }
-    void SetText(POSITION hRow, int nCol) {
-        const std::wstring text = AnyText();
-        m_pGrid->SetItemText(hRow, nCol, text.c_str());
-        m_model.Row(hRow).texts[nCol] = text;
     }
 
     LRESULT OnNotify(FL_NOTIFY* pNotify) {
@@ -283,11 +253,8 @@ protected:
 
     CWnd m_parent;
     RecordingParent m_host; // hands every notification to OnNotify
-    CFListCtrl* m_pGrid = nullptr;
     bool m_bGridGone = false;
-    TreeModel m_model;
     unsigned m_nSeed = 0;
-    std::mt19937 m_rng;
     int m_nDepth = 0, m_nOrderChanges = 0, m_nHarms = 0;
     bool m_bOrderUnforeseen = false;
 };
