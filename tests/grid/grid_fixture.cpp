@@ -114,14 +114,6 @@ Rows GridTest::AddRows(int nCount) {
     return rows;
 }
 
-POSITION GridTest::AddChildRow(POSITION hParent) {
-    return m_grid.InsertItem(hParent, L"", -1, -1);
-}
-
-void GridTest::SetExpanded(POSITION hRow, bool bExpanded) {
-    m_grid.Expand(hRow, !bExpanded);
-}
-
 void GridTest::CheckConsistency() {
     EXPECT_EQ(m_grid.m_RootRow.m_Items.GetSize(), 0);
     EXPECT_EQ(m_grid.m_RootRow.m_nListIndex, -1);

@@ -61,8 +61,8 @@ protected:
     void FitRowsPerPage(int nRows);
     void AddColumns(int nCount);
     Rows AddRows(int nCount);
-    POSITION AddChildRow(POSITION hParent);
-    void SetExpanded(POSITION hRow, bool bExpanded);
+    POSITION AddChildRow(POSITION hParent) { return m_grid.InsertItem(hParent, L"", -1, -1); }
+    void SetExpanded(POSITION hRow, bool bExpanded) { m_grid.Expand(hRow, !bExpanded); }
     int Index(POSITION hRow) { return m_grid.GetRowRecord(hRow)->m_nListIndex; }
 
     // Record invariants, and the list view mirroring exactly the shown rows.
