@@ -115,8 +115,8 @@ Rows GridTest::AddRows(int nCount) {
 }
 
 void GridTest::CheckConsistency() {
-    EXPECT_EQ(m_grid.m_RootRow.m_Items.GetSize(), 0);
-    EXPECT_EQ(m_grid.m_RootRow.m_nListIndex, -1);
+    EXPECT_EQ(std::make_pair(m_grid.m_RootRow.m_Items.GetSize(), m_grid.m_RootRow.m_nListIndex),
+              std::make_pair(INT_PTR(0), -1));
     Rows shown;
     CollectShown(m_grid, FL_ROOT, shown);
     EXPECT_EQ(ListRows(), shown);
@@ -140,7 +140,5 @@ void GridTest::CheckConsistency() {
     for (POSITION pos = m_grid.m_Rows.GetHeadPosition(); pos;)
         nLinked += m_grid.m_Rows.GetNext(pos)->m_Children.GetCount();
     EXPECT_EQ(nLinked + m_grid.m_RootRow.m_Children.GetCount(), size_t(m_grid.m_Rows.GetCount()));
-    if (m_grid.m_hFocusRow) {
-        EXPECT_GE(Index(m_grid.m_hFocusRow), 0);
-    }
+    EXPECT_TRUE(!m_grid.m_hFocusRow || Index(m_grid.m_hFocusRow) >= 0);
 }

@@ -245,8 +245,8 @@ protected:
         ASSERT_NO_FATAL_FAILURE(m_model.ExpectMatches(*m_pGrid));
         // An open edit is on the focus cell, in one editor window; none is left over.
         if (m_pGrid->IsEditorOpen()) {
-            ASSERT_EQ(m_pGrid->m_hEditRow, m_pGrid->m_hFocusRow);
-            ASSERT_EQ(m_pGrid->m_nEditCol, m_pGrid->m_nFocusCol);
+            ASSERT_EQ(std::make_pair(m_pGrid->m_hEditRow, m_pGrid->m_nEditCol),
+                      std::make_pair(m_pGrid->m_hFocusRow, m_pGrid->m_nFocusCol));
         }
         ASSERT_EQ(EditorWindows().size(), m_pGrid->IsEditorOpen() ? 1u : 0u);
     }
