@@ -63,8 +63,7 @@ void EditGridTest::Focus(POSITION hRow, int nCol) {
 }
 
 void EditGridTest::ExpectFocus(POSITION hRow, int nCol) {
-    EXPECT_EQ(m_grid.m_hFocusRow, hRow);
-    EXPECT_EQ(m_grid.m_nFocusCol, nCol);
+    EXPECT_EQ(std::make_pair(m_grid.m_hFocusRow, m_grid.m_nFocusCol), std::make_pair(hRow, nCol));
 }
 
 void EditGridTest::MakeColumnEditable(int nCol) {

@@ -36,8 +36,8 @@ protected:
     std::wstring Text(POSITION hRow, int nCol) {
         return std::wstring(m_grid.GetItemText(hRow, nCol));
     }
-    void Focus(POSITION hRow,
-               int nCol); // focus cell and keyboard focus on the grid
+    // The focus cell, and the keyboard focus on the grid.
+    void Focus(POSITION hRow, int nCol);
     void ExpectFocus(POSITION hRow, int nCol);
     void MakeColumnEditable(int nCol);
 

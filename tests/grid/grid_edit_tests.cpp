@@ -14,63 +14,65 @@ using ::testing::IsEmpty;
 class GridEditTest : public EditGridTest {
 protected:
     // One editor open, ours, with the keyboard focus, showing text with the caret
-    // after its last character and nothing selected.
+    // after its last character and nothing selected (the list view's own label
+    // editor never opens).
     void ExpectOpen(const std::wstring& text) {
         const HWND hEditor = Editor();
         ASSERT_NE(hEditor, nullptr);
-        EXPECT_EQ(EditorText(), text);
-        const WORD wEnd = static_cast<WORD>(text.size());
-        EXPECT_EQ(::SendMessageW(hEditor, EM_GETSEL, 0, 0), MAKELRESULT(wEnd, wEnd));
-        EXPECT_EQ(EditorCount(), 1); // the list view's own label editor never opens
-        EXPECT_EQ(::GetFocus(), hEditor);
-        EXPECT_EQ(m_grid.m_pEditor->GetSafeHwnd(), hEditor);
+        const WORD wEnd = WORD(text.size());
+        EXPECT_EQ(std::make_tuple(EditorText(), ::SendMessageW(hEditor, EM_GETSEL, 0, 0),
+                                  EditorCount(), ::GetFocus(), m_grid.m_pEditor->GetSafeHwnd()),
+                  std::make_tuple(text, LRESULT(MAKELRESULT(wEnd, wEnd)), 1, hEditor, hEditor));
     }
-    void ExpectClosed() {
-        EXPECT_EQ(Editor(), nullptr);
-        EXPECT_EQ(m_grid.m_pEditor, nullptr);
-        EXPECT_EQ(m_grid.m_nContinueKey, 0u);
+    // No editor and no pending Tab-advance; after an edit that ended, no edit cell.
+    void ExpectClosed(bool bNoEditCell = false) {
+        EXPECT_EQ(std::make_tuple(Editor(), m_grid.m_pEditor, m_grid.m_nContinueKey),
+                  std::make_tuple(HWND(), (CWnd*)nullptr, 0u));
+        if (bNoEditCell) {
+            EXPECT_EQ(std::make_pair(m_grid.m_hEditRow, m_grid.m_nEditCol),
+                      std::make_pair(POSITION(), -1));
+        }
     }
     void OpenWithF2(POSITION hRow, int nCol) { Focus(hRow, nCol), Key(VK_F2); }
-    // Every way of opening an editor on the focus cell.
-    void TryEveryOpening(POSITION hRow, int nCol) {
-        Key(VK_F2);
-        Key(VK_RETURN);
-        Type(L"7");
-        SendClick(hRow, nCol, WM_LBUTTONDBLCLK);
-    }
+    void TypeAndEnter(const std::wstring& text) { Type(text), Key(VK_RETURN); }
 };
 
 TEST_F(GridEditTest, TypedDigitOpensTheEditorWithItAndEnterStoresIt) {
+    ExpectClosed(true); // a fresh grid edits nothing
     Focus(m_rows[0], 1);
     m_grid.SetItemText(m_rows[0], 1, L"900");
     Type(L"7");
     ExpectOpen(L"7"); // the old text is not shown
-    const HWND hEditor = Editor();
     // Single line, no frame, over the label, in the grid's font.
-    EXPECT_EQ(::GetWindowLongW(hEditor, GWL_STYLE) & (ES_MULTILINE | ES_AUTOHSCROLL),
-              ES_AUTOHSCROLL);
-    EXPECT_EQ(::GetWindowLongW(hEditor, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
-    EXPECT_EQ(::SendMessageW(hEditor, WM_GETFONT, 0, 0), ListSend(WM_GETFONT));
+    const HWND hEditor = Editor();
     RECT rcLabel = {}, rcEditor = {};
     m_grid.GetCellRect(m_rows[0], 1, FLR_LABEL, &rcLabel, FALSE);
     ::GetWindowRect(hEditor, &rcEditor);
     ::MapWindowPoints(nullptr, List(), reinterpret_cast<POINT*>(&rcEditor), 2);
     ++rcLabel.top;
     EXPECT_TRUE(::EqualRect(&rcEditor, &rcLabel));
+    EXPECT_EQ(
+        std::make_tuple(::GetWindowLongW(hEditor, GWL_STYLE) & (ES_MULTILINE | ES_AUTOHSCROLL),
+                        ::GetWindowLongW(hEditor, GWL_EXSTYLE) & WS_EX_CLIENTEDGE,
+                        ::SendMessageW(hEditor, WM_GETFONT, 0, 0)),
+        std::make_tuple(LONG(ES_AUTOHSCROLL), 0L, ListSend(WM_GETFONT)));
 
-    Type(L"5");
-    Key(VK_RETURN);
+    TypeAndEnter(L"5");
     EXPECT_EQ(Text(m_rows[0], 1), L"75");
-    ExpectClosed();
-    EXPECT_EQ(m_grid.m_hEditRow, nullptr);
-    EXPECT_EQ(m_grid.m_nEditCol, -1);
+    ExpectClosed(true);
     EXPECT_EQ(::GetFocus(), List());
     // Each record names the cell; the end carries the new text for the parent to see.
     EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_BEGINEDIT, m_rows[0], 1, L"900"),
                                            NoteText(FLN_ENDEDIT, m_rows[0], 1, L"75")));
 }
 
-TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
+TEST_F(GridEditTest, SingleClickOtherKeysSpacePlainCellsAndRowFocusOpenNothing) {
+    // Every way of opening an editor on the focus cell.
+    const auto tryEveryOpening = [&](POSITION hRow, int nCol) {
+        Focus(hRow, nCol);
+        Key(VK_F2), Key(VK_RETURN), Type(L"7");
+        SendClick(hRow, nCol, WM_LBUTTONDBLCLK);
+    };
     SendClick(m_rows[3], 1);
     ExpectFocus(m_rows[3], 1);
     for (WORD wVk : {VK_DELETE, VK_F3, VK_INSERT, VK_ESCAPE})
@@ -78,37 +80,22 @@ TEST_F(GridEditTest, SingleClickOtherKeysSignsAndPlainCellsOpenNothing) {
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
     // A plain cell opens nothing for anything, and with whole-row focus no cell does.
-    Focus(m_rows[3], 2);
-    TryEveryOpening(m_rows[3], 2);
+    tryEveryOpening(m_rows[3], 2);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
     m_grid.m_dwFlags |= FLF_ROWFOCUS;
-    Focus(m_rows[2], 1);
-    TryEveryOpening(m_rows[2], 1);
+    tryEveryOpening(m_rows[2], 1);
     KeyWith(VK_MENU, VK_DOWN);
-    EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
     EXPECT_THAT(m_notes.Codes(), Each(Fln(FLN_FOCUSCHANGE)));
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
-    // The space opens nothing either.
+    // Space on a text cell is a button press, never the start of a text.
     Focus(m_rows[0], 1);
     Type(L" ");
-    EXPECT_EQ(Editor(), nullptr);
-    // Space on a text cell is a button press, never the start of a text.
+    ExpectClosed();
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BUTTONCLICK)));
     Type(L"x");
     EXPECT_EQ(EditorText(), L"x");
-}
-
-TEST_F(GridEditTest, ClickOnAnotherCellCommitsBeforeTheFocusMoves) {
-    Focus(m_rows[0], 1);
-    Type(L"42");
-    SendClick(m_rows[4], 0);
-    EXPECT_EQ(Text(m_rows[0], 1), L"42");
-    ExpectClosed();
-    ExpectFocus(m_rows[4], 0);
-    EXPECT_THAT(m_notes.Codes(),
-                ElementsAre(Fln(FLN_BEGINEDIT), Fln(FLN_ENDEDIT), Fln(FLN_FOCUSCHANGE)));
 }
 
 // A veto of the begin opens nothing; once open, a second request opens nothing more.
@@ -116,15 +103,13 @@ TEST_F(GridEditTest, BeginEditVetoAndSecondRequestWhileEditingOpenNothing) {
     m_notes.AnswerWith(FLN_BEGINEDIT, FLNR_VETO);
     OpenWithF2(m_rows[0], 0);
     ExpectClosed();
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT)));
     m_notes.AnswerWith(FLN_BEGINEDIT, 0);
-    OpenWithF2(m_rows[0], 0);
+    Key(VK_F2);
     const HWND hEditor = Editor();
     m_grid.HandleEditMessage(WM_KEYDOWN, VK_F2, nullptr);
     m_grid.HandleEditMessage(WM_CHAR, 'a', nullptr);
-    EXPECT_EQ(EditorCount(), 1);
-    EXPECT_EQ(Editor(), hEditor);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT)));
+    EXPECT_EQ(std::make_tuple(EditorCount(), Editor()), std::make_tuple(1, hEditor));
+    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT), Fln(FLN_BEGINEDIT)));
 }
 
 TEST_F(GridEditTest, AnswersToEndEditVetoKeepBothOrRewrite) {
@@ -156,13 +141,15 @@ TEST_F(GridEditTest, AnswersToEndEditVetoKeepBothOrRewrite) {
             EXPECT_EQ(Editor(), nullptr);
             EXPECT_EQ(m_grid.m_hFocusRow, m_rows[7]);
             EXPECT_EQ(Text(m_rows[5], 0), L"old9");
+            // The edit is stored before the focus moves.
+            EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BEGINEDIT), Fln(FLN_ENDEDIT),
+                                                     Fln(FLN_ENDEDIT), Fln(FLN_FOCUSCHANGE)));
         }
     }
     // The parent may also rewrite the text it stores.
     m_notes.EditWith(FLN_ENDEDIT, [](FL_NOTIFY& notify) { notify.strText = L"rewritten"; });
     Key(VK_F2);
-    Type(L"abc");
-    Key(VK_RETURN);
+    TypeAndEnter(L"abc");
     EXPECT_EQ(Text(m_rows[7], 1), L"rewritten");
 }
 
@@ -200,7 +187,6 @@ TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     Key(VK_TAB);
     ExpectFocus(m_rows[4], 0);
     ExpectOpen(L"Eve");
-
     // The last cell of the last row: nowhere to go, so the editor opens there again.
     OpenWithF2(m_rows[9], 2);
     Type(L"8");
@@ -214,15 +200,14 @@ TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     // list view's item order.
     Key(VK_ESCAPE);
     const POSITION hChild = AddChildRow(m_rows[0]);
-    OpenWithF2(m_rows[0], 2);
-    Key(VK_TAB);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[1]);
-    SetExpanded(m_rows[0], true);
-    Key(VK_ESCAPE);
-    OpenWithF2(m_rows[0], 2);
-    Key(VK_TAB);
-    EXPECT_EQ(m_grid.m_hFocusRow, hChild);
-    EXPECT_NE(Editor(), nullptr);
+    for (POSITION hNext : {m_rows[1], hChild}) {
+        OpenWithF2(m_rows[0], 2);
+        Key(VK_TAB);
+        EXPECT_EQ(m_grid.m_hFocusRow, hNext);
+        EXPECT_NE(Editor(), nullptr);
+        Key(VK_ESCAPE);
+        SetExpanded(m_rows[0], true);
+    }
 }
 
 TEST_F(GridEditTest, TwoLineRowsEditMultiLineControlEnterBreaksTheLine) {
@@ -251,17 +236,16 @@ TEST_F(GridEditTest, ButtonOfATextCellAndSpaceSendButtonClick) {
     SendClick(m_rows[0], 1, WM_LBUTTONDOWN, FLR_BUTTON);
     EXPECT_EQ(Editor(), nullptr);
     ASSERT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BUTTONCLICK)));
-    EXPECT_EQ(m_notes.Log()[0].strText, CString(L"12"));
-    EXPECT_EQ(m_notes.Log()[0].dwData, 77u);
-
+    EXPECT_EQ(std::make_tuple(m_notes.Log()[0].strText, m_notes.Log()[0].dwData),
+              std::make_tuple(CString(L"12"), DWORD(77)));
     // Space: the parent writes what the cell becomes.
     m_notes.EditWith(FLN_BUTTONCLICK, [](FL_NOTIFY& notify) {
         notify.strText = L"picked";
         notify.dwData = 5;
     });
     Key(VK_SPACE);
-    EXPECT_EQ(Text(m_rows[0], 1), L"picked");
-    EXPECT_EQ(m_grid.GetItem(m_rows[0], 1)->m_dwData, 5u);
+    EXPECT_EQ(std::make_tuple(Text(m_rows[0], 1), m_grid.GetItem(m_rows[0], 1)->m_dwData),
+              std::make_tuple(std::wstring(L"picked"), DWORD(5)));
     EXPECT_EQ(::GetFocus(), List());
     // A veto stores nothing; the editor still opens for F2.
     m_notes.AnswerWith(FLN_BUTTONCLICK, FLNR_VETO);
@@ -271,22 +255,19 @@ TEST_F(GridEditTest, ButtonOfATextCellAndSpaceSendButtonClick) {
 }
 
 // Every printable character but the space starts the text, as in a spreadsheet: a sign or a
-// stop typed first is kept, in names and chips alike. (On a row with children the keypad's
-// plus and minus expand and collapse instead: the keys tests.)
+// stop typed first is kept, in names and chips alike, and so is the keypad's minus on a row
+// without children to collapse (with children it collapses: the keys tests).
 TEST_F(GridEditTest, SignsAndStopsStartTheTextAndAreKept) {
     for (int nCol : {0, 1}) {
         for (const std::wstring text : {L"-5", L"+5", L".5", L",5"}) {
             Focus(m_rows[2], nCol);
-            Type(text);
-            Key(VK_RETURN);
+            TypeAndEnter(text);
             EXPECT_EQ(Text(m_rows[2], nCol), text) << "column " << nCol;
         }
     }
-    // The keypad's minus too, on a row without children to collapse.
     Focus(m_rows[2], 1);
     Key(VK_SUBTRACT);
-    Type(L"7");
-    Key(VK_RETURN);
+    TypeAndEnter(L"7");
     EXPECT_EQ(Text(m_rows[2], 1), L"-7");
 }
 

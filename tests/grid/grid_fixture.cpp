@@ -8,19 +8,6 @@ namespace {
 
 constexpr wchar_t kParentClass[] = L"TallyvaneGridTestParent";
 
-void RegisterParentClass() {
-    static const bool bDone = [] {
-        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
-        ::InitCommonControlsEx(&icc);
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = ::DefWindowProcW;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = kParentClass;
-        return ::RegisterClassW(&wc) != 0;
-    }();
-    ASSERT_TRUE(bDone);
-}
-
 // Shown rows in display order, derived from the records alone.
 void CollectShown(CFListCtrl& grid, POSITION hParent, Rows& rows) {
     const CList<POSITION>& children = grid.GetRowRecord(hParent)->m_Children;
@@ -34,16 +21,47 @@ void CollectShown(CFListCtrl& grid, POSITION hParent, Rows& rows) {
 
 } // namespace
 
+HWND CreateHostWindow(const wchar_t* pszTitle, int cx, int cy) {
+    static const bool bDone = [] {
+        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
+        ::InitCommonControlsEx(&icc);
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = ::DefWindowProcW;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = kParentClass;
+        return ::RegisterClassW(&wc) != 0;
+    }();
+    return bDone ? ::CreateWindowExW(0, kParentClass, pszTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                     0, cx, cy, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                                     nullptr)
+                 : nullptr;
+}
+
+void PumpMessages(HWND hRoot) {
+    MSG msg;
+    for (int i = 0; i < 5000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        if (!AfxWalkPreTranslateTree(hRoot, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+std::vector<HWND> ChildrenWithId(HWND hParent, std::initializer_list<UINT> ids) {
+    std::vector<HWND> found;
+    for (HWND h = ::GetWindow(hParent, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (std::find(ids.begin(), ids.end(), UINT(::GetDlgCtrlID(h))) != ids.end())
+            found.push_back(h);
+    return found;
+}
+
 void GridTest::SetUp() {
-    RegisterParentClass();
-    const HINSTANCE hInst = ::GetModuleHandleW(nullptr);
-    HWND hParent = ::CreateWindowExW(0, kParentClass, L"grid", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                     0, 340, 260, nullptr, nullptr, hInst, nullptr);
+    const HWND hParent = CreateHostWindow(L"grid", 340, 260);
     ASSERT_TRUE(m_parent.SubclassWindow(hParent));
     m_notes.Attach(hParent);
     HWND hList =
         ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | ListStyle(), 10, 10, 300,
-                          200, hParent, reinterpret_cast<HMENU>(1014), hInst, nullptr);
+                          200, hParent, reinterpret_cast<HMENU>(1014), nullptr, nullptr);
     ASSERT_TRUE(m_grid.SubclassWindow(hList));
     m_grid.m_dwFlags &= ~FLF_ROWFOCUS; // cell focus, as in the calculator
 }
@@ -67,24 +85,6 @@ Rows GridTest::ListRows() const {
         rows.push_back(reinterpret_cast<POSITION>(item.lParam));
     }
     return rows;
-}
-
-void GridTest::Pump() {
-    MSG msg;
-    for (int i = 0; i < 5000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (!AfxWalkPreTranslateTree(m_parent.GetSafeHwnd(), &msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-}
-
-std::vector<HWND> GridTest::EditorWindows(UINT nId) const {
-    std::vector<HWND> found;
-    for (HWND h = ::GetWindow(List(), GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
-        if (::GetDlgCtrlID(h) == int(nId))
-            found.push_back(h);
-    return found;
 }
 
 void GridTest::FitRowsPerPage(int nRows) {
@@ -114,17 +114,9 @@ Rows GridTest::AddRows(int nCount) {
     return rows;
 }
 
-POSITION GridTest::AddChildRow(POSITION hParent) {
-    return m_grid.InsertItem(hParent, L"", -1, -1);
-}
-
-void GridTest::SetExpanded(POSITION hRow, bool bExpanded) {
-    m_grid.Expand(hRow, !bExpanded);
-}
-
 void GridTest::CheckConsistency() {
-    EXPECT_EQ(m_grid.m_RootRow.m_Items.GetSize(), 0);
-    EXPECT_EQ(m_grid.m_RootRow.m_nListIndex, -1);
+    EXPECT_EQ(std::make_pair(m_grid.m_RootRow.m_Items.GetSize(), m_grid.m_RootRow.m_nListIndex),
+              std::make_pair(INT_PTR(0), -1));
     Rows shown;
     CollectShown(m_grid, FL_ROOT, shown);
     EXPECT_EQ(ListRows(), shown);
@@ -148,7 +140,5 @@ void GridTest::CheckConsistency() {
     for (POSITION pos = m_grid.m_Rows.GetHeadPosition(); pos;)
         nLinked += m_grid.m_Rows.GetNext(pos)->m_Children.GetCount();
     EXPECT_EQ(nLinked + m_grid.m_RootRow.m_Children.GetCount(), size_t(m_grid.m_Rows.GetCount()));
-    if (m_grid.m_hFocusRow) {
-        EXPECT_GE(Index(m_grid.m_hFocusRow), 0);
-    }
+    EXPECT_TRUE(!m_grid.m_hFocusRow || Index(m_grid.m_hFocusRow) >= 0);
 }

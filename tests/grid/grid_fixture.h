@@ -5,12 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "flistctrl.h"
 #include "recording_parent.h"
 
 using Rows = std::vector<POSITION>;
+
+// A visible top-level window of a plain class, for a grid to live in.
+HWND CreateHostWindow(const wchar_t* pszTitle, int cx, int cy);
+// Plays every queued message as the dialog's modal loop does, up to a bound:
+// pre-translation from hRoot down first, then translate and dispatch.
+void PumpMessages(HWND hRoot);
+// The child windows of hParent with one of these control ids.
+std::vector<HWND> ChildrenWithId(HWND hParent, std::initializer_list<UINT> ids);
 
 // Records the items the list view asks to be drawn, and paints them when asked
 // to.
@@ -41,19 +50,19 @@ protected:
         return ListSend(LVM_GETITEMRECT, nItem, LPARAM(&rc)) ? rc.bottom - rc.top : -1;
     }
     Rows ListRows() const; // item data of every list-view item, in order
-    // Plays every queued message as the dialog's modal loop does, up to a bound:
-    // pre-translation first, then translate and dispatch.
-    void Pump();
+    void Pump() { PumpMessages(m_parent.GetSafeHwnd()); }
     // The grid's editor windows with this control id (the text editor's, or the
     // drop-down's).
-    std::vector<HWND> EditorWindows(UINT nId = FL_EDITOR_ID_TEXT) const;
+    std::vector<HWND> EditorWindows(UINT nId = FL_EDITOR_ID_TEXT) const {
+        return ChildrenWithId(List(), {nId});
+    }
 
     // Sizes the list so that exactly nRows rows fit on its page, with half a row to spare.
     void FitRowsPerPage(int nRows);
     void AddColumns(int nCount);
     Rows AddRows(int nCount);
-    POSITION AddChildRow(POSITION hParent);
-    void SetExpanded(POSITION hRow, bool bExpanded);
+    POSITION AddChildRow(POSITION hParent) { return m_grid.InsertItem(hParent, L"", -1, -1); }
+    void SetExpanded(POSITION hRow, bool bExpanded) { m_grid.Expand(hRow, !bExpanded); }
     int Index(POSITION hRow) { return m_grid.GetRowRecord(hRow)->m_nListIndex; }
 
     // Record invariants, and the list view mirroring exactly the shown rows.

@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "afxpump.h"
+#include "grid_fixture.h"
 #include "guard_alloc.h"
 #include "real_input.h"
 #include "tree_model.h"
@@ -29,24 +29,17 @@ int EnvInt(const char* pszName, int nDefault) {
 constexpr int kColumns = 3; // a text cell, a drop-down list, a text cell with a button
 constexpr int kMaxRows = 30;
 const wchar_t* const kTexts[] = {L"a", L"B", L"ab", L"10", L"9", L""};
-constexpr wchar_t kParentClass[] = L"TallyvaneHostileHost";
 
-class HostileHostTest : public ::testing::Test {
+class HostileHostTest : public ::testing::Test, public RandomTree {
 protected:
+    HostileHostTest() : RandomTree({std::begin(kTexts), std::end(kTexts)}, kColumns) {}
     void SetUp() override {
         m_nSeed = unsigned(EnvInt("GRID_HOSTILE_SEED", 20261207));
         m_rng.seed(m_nSeed);
         std::printf("hostile host: seed %u (GRID_HOSTILE_SEED replays it)\n", m_nSeed);
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = ::DefWindowProcW;
-        wc.lpszClassName = kParentClass;
-        ::RegisterClassW(&wc);
-        ASSERT_TRUE(m_parent.SubclassWindow(
-            ::CreateWindowExW(0, kParentClass, L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 360,
-                              260, nullptr, nullptr, nullptr, nullptr)));
-        ::SetPropW(m_parent.GetSafeHwnd(), kParentClass, this);
-        m_pfnParent = WNDPROC(
-            ::SetWindowLongPtrW(m_parent.GetSafeHwnd(), GWLP_WNDPROC, LONG_PTR(ParentProc)));
+        ASSERT_TRUE(m_parent.SubclassWindow(CreateHostWindow(L"host", 360, 260)));
+        m_host.Attach(m_parent.GetSafeHwnd());
+        m_host.HandleWith([this](FL_NOTIFY& notify) { return OnNotify(&notify); });
         CreateGrid();
     }
     void TearDown() override {
@@ -79,59 +72,20 @@ protected:
     }
     bool GridAlive() const { return !m_bGridGone && m_pGrid->GetSafeHwnd(); }
 
-    int Pick(int nCount) { return std::uniform_int_distribution<int>(0, nCount - 1)(m_rng); }
-    bool Chance(int nPercent) { return Pick(100) < nPercent; }
-    POSITION AnySibling(POSITION hRow) {
-        const auto& siblings = m_model.ChildrenOf(m_model.Row(hRow).hParent);
-        return siblings[Pick(int(siblings.size()))];
-    }
-    std::wstring AnyText() { return kTexts[Pick(6)]; }
-
-    // The calls, each with its effect on the model; from a step or from the handler.
-    // The model learns of deletions from FLN_DELETEROW, each as it comes.
-    void Insert(POSITION hParent) {
-        const std::wstring text = AnyText();
-        m_model.Insert(hParent, m_pGrid->InsertItem(hParent, text.c_str(), -1, -1), text, kColumns);
-    }
+    // The grid calls come from RandomTree, from a step or from the handler; the model
+    // learns of deletions from FLN_DELETEROW, each as it comes.
     void DeleteAll() {
         m_pGrid->DeleteItem(FL_ROOT);
         m_model.Expand(FL_ROOT, false); // rows a handler inserted meanwhile stay
     }
-    void Expand(POSITION hRow, bool bCollapse) {
-        m_model.Purge(*m_pGrid);
-        m_model.Expand(hRow, bCollapse); // before: handlers may change it again
-        m_pGrid->Expand(hRow, bCollapse);
-    }
-    // Swaps and sorts: when a handler acted meanwhile, the order that results is the
-    // grid's business; the model takes it over once it has checked the rows.
-    void Swap(POSITION hRow, POSITION hOther) {
-        if (hRow != hOther && ChangeOrder([&] { m_pGrid->SwapRows(hRow, hOther); }))
-            m_model.Swap(hRow, hOther);
-    }
-    void Sort(int nCol, bool bDescending) {
-        if (ChangeOrder([&] { m_pGrid->SortColumn(nCol, bDescending); }))
-            m_model.Sort(nCol, bDescending);
-    }
-    // Whether no handler harmed the grid while fnChange ran.
-    template <class F> bool ChangeOrder(F fnChange) {
+    // When a handler acted meanwhile, the order that results is the grid's business;
+    // the model takes it over once it has checked the rows.
+    bool ChangeOrder(const std::function<void()>& fnChange) override {
         const int nHarms = m_nHarms;
         m_nOrderChanges++;
         fnChange();
         m_nOrderChanges--;
         return m_nHarms == nHarms;
-    }
-    void SetText(POSITION hRow, int nCol) {
-        const std::wstring text = AnyText();
-        m_pGrid->SetItemText(hRow, nCol, text.c_str());
-        m_model.Row(hRow).texts[nCol] = text;
-    }
-
-    static LRESULT CALLBACK ParentProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-        auto* pThis = static_cast<HostileHostTest*>(::GetPropW(hWnd, kParentClass));
-        const auto* pHdr = reinterpret_cast<const NMHDR*>(lParam);
-        if (nMsg == WM_NOTIFY && pHdr->code >= FLN_EXPANDCHANGE && pHdr->code <= FLN_BEGINCOMBO)
-            return pThis->OnNotify(reinterpret_cast<FL_NOTIFY*>(lParam));
-        return ::CallWindowProcW(pThis->m_pfnParent, hWnd, nMsg, wParam, lParam);
     }
 
     LRESULT OnNotify(FL_NOTIFY* pNotify) {
@@ -194,26 +148,9 @@ protected:
     }
 
     std::vector<HWND> EditorWindows() const {
-        std::vector<HWND> editors;
-        for (HWND h = ::GetWindow(m_pGrid->GetSafeHwnd(), GW_CHILD); h;
-             h = ::GetWindow(h, GW_HWNDNEXT)) {
-            const int nId = ::GetDlgCtrlID(h);
-            if (nId == int(FL_EDITOR_ID_TEXT) || nId == int(FL_EDITOR_ID_COMBO))
-                editors.push_back(h);
-        }
-        return editors;
+        return ChildrenWithId(m_pGrid->GetSafeHwnd(), {FL_EDITOR_ID_TEXT, FL_EDITOR_ID_COMBO});
     }
-
-    // Plays what is queued as a modal loop would.
-    void Pump() {
-        MSG msg;
-        for (int i = 0; i < 5000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-            if (!AfxWalkPreTranslateTree(m_parent.GetSafeHwnd(), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-    }
+    void Pump() { PumpMessages(m_parent.GetSafeHwnd()); }
 
     void ClickCell() {
         const std::vector<POSITION> shown = m_model.Shown();
@@ -308,19 +245,16 @@ protected:
         ASSERT_NO_FATAL_FAILURE(m_model.ExpectMatches(*m_pGrid));
         // An open edit is on the focus cell, in one editor window; none is left over.
         if (m_pGrid->IsEditorOpen()) {
-            ASSERT_EQ(m_pGrid->m_hEditRow, m_pGrid->m_hFocusRow);
-            ASSERT_EQ(m_pGrid->m_nEditCol, m_pGrid->m_nFocusCol);
+            ASSERT_EQ(std::make_pair(m_pGrid->m_hEditRow, m_pGrid->m_nEditCol),
+                      std::make_pair(m_pGrid->m_hFocusRow, m_pGrid->m_nFocusCol));
         }
         ASSERT_EQ(EditorWindows().size(), m_pGrid->IsEditorOpen() ? 1u : 0u);
     }
 
     CWnd m_parent;
-    WNDPROC m_pfnParent = nullptr;
-    CFListCtrl* m_pGrid = nullptr;
+    RecordingParent m_host; // hands every notification to OnNotify
     bool m_bGridGone = false;
-    TreeModel m_model;
     unsigned m_nSeed = 0;
-    std::mt19937 m_rng;
     int m_nDepth = 0, m_nOrderChanges = 0, m_nHarms = 0;
     bool m_bOrderUnforeseen = false;
 };

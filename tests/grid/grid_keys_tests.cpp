@@ -8,8 +8,6 @@
 
 namespace {
 
-using ::testing::IsEmpty;
-
 using GridKeysTest = EditGridTest;
 
 struct Cell {
@@ -19,6 +17,7 @@ struct Cell {
 
 TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
     FitRowsPerPage(5);
+    const auto noFocus = [&] { m_grid.m_hFocusRow = nullptr, m_grid.m_nFocusCol = -1; };
     struct Case {
         WORD wModifier;
         WORD wVk;
@@ -40,8 +39,7 @@ TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
                              ? std::min(nTop + static_cast<int>(ListSend(LVM_GETCOUNTPERPAGE)),
                                         static_cast<int>(m_rows.size()) - 1)
                              : nTop;
-        m_grid.m_hFocusRow = nullptr;
-        m_grid.m_nFocusCol = -1;
+        noFocus();
         // Tab is dialog navigation; only the Tab-advance and a direct send reach here.
         if (c.wVk == VK_TAB)
             KeyDownHolding(c.wModifier, VK_TAB);
@@ -50,14 +48,12 @@ TEST_F(GridKeysTest, WithoutAFocusRowOnlyTheKeysThatPickACellAct) {
         ExpectFocus(m_rows[nRow], c.nCol);
     }
     // Home, End, Left, Right, Enter and letters do nothing at all.
-    m_grid.m_hFocusRow = nullptr;
-    m_grid.m_nFocusCol = -1;
+    noFocus();
     m_notes.Clear();
     for (int nVk : {VK_HOME, VK_END, VK_LEFT, VK_RIGHT, VK_RETURN, int('A'), VK_F2})
         Key(static_cast<WORD>(nVk));
-    EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
-    EXPECT_EQ(Editor(), nullptr);
-    EXPECT_THAT(m_notes.Codes(), IsEmpty());
+    EXPECT_EQ(std::make_tuple(m_grid.m_hFocusRow, Editor(), m_notes.Log().size()),
+              std::make_tuple(POSITION(), HWND(), size_t(0)));
 }
 
 // Every key that moves the focus cell, from where to where; Tab (with Shift held or
@@ -101,28 +97,26 @@ TEST_F(GridKeysTest, PageKeysMoveOneRowWhenNotEvenOneRowFitsThePage) {
     FitRowsPerPage(0);
     ASSERT_LE(ListSend(LVM_GETCOUNTPERPAGE), 1); // the list view may count a part row
     Focus(m_rows[4], 1);
-    Key(VK_NEXT);
-    ExpectFocus(m_rows[5], 1);
-    Key(VK_PRIOR);
-    ExpectFocus(m_rows[4], 1);
+    for (const auto& [wVk, nRow] : {std::pair{VK_NEXT, 5}, std::pair{VK_PRIOR, 4}}) {
+        Key(wVk);
+        ExpectFocus(m_rows[nRow], 1);
+    }
 }
 
-TEST_F(GridKeysTest, PlusAndMinusExpandAndCollapseTheFocusRow) {
+// Keypad plus and minus expand and collapse the focus row; with whole-row focus the
+// arrows still move between rows.
+TEST_F(GridKeysTest, PlusAndMinusExpandAndCollapseRowFocusArrowsMove) {
     const POSITION hChild = AddChildRow(m_rows[2]);
     Focus(m_rows[2], 0);
-    Key(VK_ADD);
-    EXPECT_GE(Index(hChild), 0);
-    Key(VK_SUBTRACT);
-    EXPECT_EQ(Index(hChild), -1);
+    for (const auto& [wVk, nIndex] : {std::pair{VK_ADD, 3}, std::pair{VK_SUBTRACT, -1}}) {
+        Key(wVk);
+        EXPECT_EQ(Index(hChild), nIndex);
+    }
     EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridKeysTest, RowFocusArrowsStillMoveBetweenRows) {
     m_grid.m_dwFlags |= FLF_ROWFOCUS;
-    Focus(m_rows[1], 0);
     Key(VK_DOWN);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
-    EXPECT_EQ(m_grid.GetFocusCol(), -1);
+    EXPECT_EQ(std::make_pair(m_grid.m_hFocusRow, m_grid.GetFocusCol()),
+              std::make_pair(m_rows[3], -1));
 }
 
 } // namespace

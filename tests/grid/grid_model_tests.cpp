@@ -47,11 +47,12 @@ TEST_F(GridModelTest, ColumnAtZeroShiftsEveryRowsCellsRightOutsideTheColumnsNoth
         EXPECT_THROW(m_grid.InsertColumn(nCol, L"x", 40, LVCFMT_LEFT, -1), CInvalidArgException);
     EXPECT_EQ(m_grid.GetHeaderCtrl()->GetItemCount(), 2);
     EXPECT_EQ(m_grid.InsertColumn(0, L"First", 50, LVCFMT_RIGHT, nProfile), 0);
-    EXPECT_EQ(m_grid.GetColumnHeading(0), CString(L"First"));
-    EXPECT_EQ(m_grid.GetItem(rows[2], 0)->m_nProfile, nProfile);
-    EXPECT_EQ(m_grid.GetItemText(rows[2], 0), CString());
-    EXPECT_EQ(m_grid.GetItemText(rows[2], 1), CString(L"Player 3"));
-    EXPECT_EQ(m_grid.GetItemText(rows[2], 2), CString(L"300"));
+    EXPECT_EQ(std::make_pair(m_grid.GetColumnHeading(0), m_grid.GetItem(rows[2], 0)->m_nProfile),
+              std::make_pair(CString(L"First"), nProfile));
+    const std::vector<CString> texts = {m_grid.GetItemText(rows[2], 0),
+                                        m_grid.GetItemText(rows[2], 1),
+                                        m_grid.GetItemText(rows[2], 2)};
+    EXPECT_EQ(texts, (std::vector<CString>{L"", L"Player 3", L"300"}));
     EXPECT_GRID_CONSISTENT();
 }
 
@@ -62,34 +63,48 @@ TEST_F(GridModelTest, NewRowsCellsTakeTheColumnsProfileUnlessTheRowNamesOne) {
     m_grid.InsertColumn(1, L"Equity", 80, LVCFMT_LEFT, -1);
     const POSITION hPlain = m_grid.InsertItem(L"plain", -1, -1);
     const POSITION hOwn = m_grid.InsertItem(L"own", 3, nCheck);
-    EXPECT_EQ(m_grid.GetProfile(hPlain, 0)->m_dwStyle, FLPS_EDIT);
-    EXPECT_EQ(m_grid.GetItem(hPlain, 0)->m_nImage, -1);
-    EXPECT_EQ(m_grid.GetProfile(hPlain, 1), &m_grid.m_DefaultProfile);
-    EXPECT_EQ(m_grid.GetProfile(hOwn, 0)->m_dwStyle, FLPS_CHECKBOX);
-    EXPECT_EQ(m_grid.GetItem(hOwn, 0)->m_nImage, 3);
+    EXPECT_EQ(std::make_tuple(m_grid.GetProfile(hPlain, 0)->m_dwStyle,
+                              m_grid.GetItem(hPlain, 0)->m_nImage, m_grid.GetProfile(hPlain, 1),
+                              m_grid.GetProfile(hOwn, 0)->m_dwStyle,
+                              m_grid.GetItem(hOwn, 0)->m_nImage),
+              std::make_tuple(FLPS_EDIT, -1, &m_grid.m_DefaultProfile, FLPS_CHECKBOX, 3));
 }
 
 TEST_F(GridModelTest, TenRowsInOrderCellsOutsideARowRaiseAndStoredTextRepaintsItsRow) {
     AddColumns(3);
     const Rows rows = AddRows(10);
-    EXPECT_EQ(m_grid.GetRowCount(), 10);
     for (int i = 0; i < 10; i++)
         EXPECT_EQ(m_grid.GetRowAt(i), rows[i]);
-    EXPECT_EQ(m_grid.GetRowRecord(rows[9])->m_nLevel, 1);
-    EXPECT_EQ(m_grid.GetItemText(rows[9], 0), CString(L"Player 10"));
-    EXPECT_EQ(m_grid.GetRowAt(-1), nullptr);
-    EXPECT_EQ(m_grid.GetRowAt(10), nullptr);
+    EXPECT_EQ(std::make_tuple(m_grid.GetRowAt(-1), m_grid.GetRowAt(10), m_grid.GetRowCount(),
+                              m_grid.GetRowRecord(rows[9])->m_nLevel,
+                              m_grid.GetItemText(rows[9], 0)),
+              std::make_tuple(POSITION(), POSITION(), 10, 1, CString(L"Player 10")));
     EXPECT_THROW(m_grid.SetItemText(rows[0], 3, L"lost"), CInvalidArgException);
-    EXPECT_THROW(m_grid.SetItemText(rows[0], -1, L"lost"), CInvalidArgException);
-    EXPECT_THROW(m_grid.GetItemText(rows[0], 3), CInvalidArgException);
     EXPECT_THROW(m_grid.GetItemText(FL_ROOT, 0), CInvalidArgException); // the root has no cells
-    EXPECT_THROW(m_grid.SetItemText(FL_ROOT, 0, L"lost"), CInvalidArgException);
     EXPECT_GRID_CONSISTENT();
     ::UpdateWindow(List());
     m_grid.m_Drawn.clear();
     m_grid.SetItemText(rows[3], 1, L"250");
-    EXPECT_EQ(m_grid.m_Drawn, std::vector<UINT>{3});
-    EXPECT_EQ(m_grid.GetItemText(rows[3], 1), CString(L"250"));
+    EXPECT_EQ(std::make_pair(m_grid.m_Drawn, m_grid.GetItemText(rows[3], 1)),
+              std::make_pair(std::vector<UINT>{3}, CString(L"250")));
+}
+
+// A new font measures the rows again from the list's top left corner, however far it
+// was scrolled, or the old offsets would apply to rows of the new height.
+TEST_F(GridModelTest, ANewFontScrollsBackToTheLeftEdge) {
+    AddColumns(6);
+    AddRows(3);
+    const auto scrollX = [&] {
+        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+        ListSend(LVM_GETITEMRECT, 0, LPARAM(&rc));
+        return -rc.left;
+    };
+    for (int nScroll : {0, 50}) {
+        ListSend(LVM_SCROLL, nScroll, 0);
+        ASSERT_EQ(scrollX(), nScroll);
+        ListSend(WM_SETFONT, WPARAM(::GetStockObject(ANSI_FIXED_FONT)), TRUE);
+        EXPECT_EQ(scrollX(), 0) << "scrolled by " << nScroll;
+    }
 }
 
 } // namespace

@@ -39,8 +39,8 @@ TEST_F(GridReentryTest, DeletingOrHidingTheEditedRowEndsTheEditUnstoredAndMovesT
         Type(L"x");
         c.change();
         Pump();
-        EXPECT_EQ(Editor(), nullptr);
-        EXPECT_EQ(m_grid.m_pEditor, nullptr);
+        EXPECT_EQ(std::make_pair(Editor(), m_grid.m_pEditor),
+                  std::make_pair(HWND(), (CWnd*)nullptr));
         EXPECT_THAT(m_notes.Codes(), Not(Contains(Fln(FLN_ENDEDIT))));
         ExpectFocus(c.hFocusAfter, 0);
         Key(VK_DOWN);
@@ -87,28 +87,14 @@ TEST_P(GridHandlerTest, DeletingTheRowOrDestroyingTheGridLeavesNoHandleBehind) {
             m_grid.DeleteItem(notify.hRow);
         notify.strText = L"gone"; // to be stored nowhere
     });
-    switch (c.work) {
-        case Work::EndEdit:
-            Key(VK_F2);
-            Type(L"x");
-            Key(VK_RETURN);
-            break;
-        case Work::BeginEdit:
-            Key(VK_F2);
-            break;
-        case Work::Click:
-            ClickCell(m_rows[4], 0);
-            break;
-        case Work::Expand:
-            m_grid.Expand(m_rows[4], FALSE);
-            break;
-        case Work::Sort:
-            m_grid.SortColumn(0, FALSE);
-            break;
-        case Work::Button:
-            Key(VK_SPACE); // on a text cell, a button press
-            break;
-    }
+    // In the order of Work; Space on a text cell is a button press.
+    const std::function<void()> works[] = {[&] { Key(VK_F2), Type(L"x"), Key(VK_RETURN); },
+                                           [&] { Key(VK_F2); },
+                                           [&] { ClickCell(m_rows[4], 0); },
+                                           [&] { m_grid.Expand(m_rows[4], FALSE); },
+                                           [&] { m_grid.SortColumn(0, FALSE); },
+                                           [&] { Key(VK_SPACE); }};
+    works[int(c.work)]();
     Pump();
     EXPECT_TRUE(bDone);
     EXPECT_EQ(m_grid.m_pEditor, nullptr);
@@ -131,6 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the edit must not land in the new row.
 TEST_F(GridReentryTest, EditIsNotStoredIntoARowThatGotTheDeletedRowsAddress) {
     POSITION hNew = nullptr;
+    const UINT nOldSerial = m_grid.RefRow(m_rows[5]).nSerial;
     m_notes.EditWith(FLN_ENDEDIT, [&](FL_NOTIFY& notify) {
         SetGuardRecycling(true);
         m_grid.DeleteItem(notify.hRow);
@@ -142,8 +129,11 @@ TEST_F(GridReentryTest, EditIsNotStoredIntoARowThatGotTheDeletedRowsAddress) {
     Type(L"typed");
     Key(VK_RETURN);
     ASSERT_EQ(hNew, m_rows[5]) << "the address did not come back; the test proves nothing";
-    EXPECT_EQ(Text(hNew, 0), L"new");
-    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(std::make_pair(Text(hNew, 0), Editor()),
+              std::make_pair(std::wstring(L"new"), HWND()));
+    // Serials tell rows at one address apart; the root's, 0, is no row's.
+    EXPECT_NE(m_grid.RefRow(hNew).nSerial, nOldSerial);
+    EXPECT_EQ(m_grid.RefRow(FL_ROOT).nSerial, 0u);
     EXPECT_GRID_CONSISTENT();
 }
 
@@ -165,8 +155,7 @@ TEST_F(GridReentryTest, RowsInsertedWhileTheRootIsCollapsedAreShownOnce) {
     });
     m_grid.DeleteItem(FL_ROOT);
     ASSERT_NE(hSurvivor, nullptr);
-    EXPECT_EQ(m_grid.GetRowCount(), 1);
-    EXPECT_EQ(ListRows(), Rows{hSurvivor});
+    EXPECT_EQ(std::make_pair(m_grid.GetRowCount(), ListRows()), std::make_pair(1, Rows{hSurvivor}));
     EXPECT_GRID_CONSISTENT();
 }
 

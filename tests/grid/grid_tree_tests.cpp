@@ -19,6 +19,10 @@ protected:
         hA1a = AddChildRow(hA1), hA2x = AddChildRow(hA2);
         m_notes.Clear();
     }
+    Rows PageRows() {
+        return {m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE),
+                m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE)};
+    }
     POSITION hA, hB, hC, hA1, hA2, hA1a, hA2x;
 };
 
@@ -28,67 +32,47 @@ TEST_F(GridTreeTest, NavigationCodesFollowTheTreeAndTheShownRows) {
         UINT nCode;
         POSITION hTo;
     };
-    const auto check = [&](std::vector<Case> cases) {
+    const auto check = [&](std::initializer_list<Case> cases) {
         for (const Case& c : cases)
             EXPECT_EQ(m_grid.GetNextItem(c.hFrom, c.nCode), c.hTo) << c.nCode;
     };
     // A row that is not shown continues at the first shown row.
-    check({{hA, FLGN_PARENT, FL_ROOT},
-           {hA, FLGN_PREVIOUSVISIBLE, nullptr},
-           {hB, FLGN_PREVIOUSVISIBLE, hA},
-           {hB, FLGN_NEXT, hC},
-           {hB, FLGN_NEXTVISIBLE, hC},
-           {hC, FLGN_NEXTVISIBLE, nullptr},
-           {hC, FLGN_TOPLEVEL, hC},
-           {hA, FLGN_LASTCHILD, hA2},
-           {hA2x, FLGN_NEXTVISIBLE, hA},
-           {hB, 300, nullptr},
-           {hB, 310, nullptr},
-           {hB, 313, nullptr},
-           {FL_ROOT, FLGN_CHILD, hA},
-           {FL_ROOT, FLGN_LASTCHILD, hC},
-           {FL_ROOT, FLGN_PARENT, nullptr},
-           {hA1a, FLGN_VISIBLEANCESTOR, hA}});
+    check({Case{hA, FLGN_PARENT, FL_ROOT}, Case{hA, FLGN_PREVIOUSVISIBLE, nullptr},
+           Case{hB, FLGN_PREVIOUSVISIBLE, hA}, Case{hB, FLGN_NEXT, hC},
+           Case{hB, FLGN_NEXTVISIBLE, hC}, Case{hC, FLGN_NEXTVISIBLE, nullptr},
+           Case{hC, FLGN_TOPLEVEL, hC}, Case{hA, FLGN_LASTCHILD, hA2},
+           Case{hA2x, FLGN_NEXTVISIBLE, hA}, Case{hB, 300, nullptr}, Case{hB, 310, nullptr},
+           Case{hB, 313, nullptr}, Case{FL_ROOT, FLGN_CHILD, hA}, Case{FL_ROOT, FLGN_LASTCHILD, hC},
+           Case{FL_ROOT, FLGN_PARENT, nullptr}, Case{hA1a, FLGN_VISIBLEANCESTOR, hA}});
     SetExpanded(hA, true);
     SetExpanded(hA2, true);
     // Above a row: the deepest last shown descendant of its previous sibling, else its
     // parent; the visible ancestor climbs while the parent's children are hidden.
-    check({{hA, FLGN_CHILD, hA1},
-           {hA1, FLGN_NEXT, hA2},
-           {hA2, FLGN_PREVIOUS, hA1},
-           {hA1, FLGN_PREVIOUS, nullptr},
-           {hA2x, FLGN_PARENT, hA2},
-           {hA2x, FLGN_TOPLEVEL, hA},
-           {hB, FLGN_PREVIOUSVISIBLE, hA2x},
-           {hA2, FLGN_PREVIOUSVISIBLE, hA1},
-           {hA1, FLGN_PREVIOUSVISIBLE, hA},
-           {hA2x, FLGN_NEXTVISIBLE, hB},
-           {hA2x, FLGN_VISIBLEANCESTOR, hA2x},
-           {hA1a, FLGN_VISIBLEANCESTOR, hA1}});
-    // Children count as hidden when collapsed or absent.
-    EXPECT_FALSE(m_grid.AreChildrenHidden(nullptr));
-    EXPECT_FALSE(m_grid.AreChildrenHidden(FL_ROOT));
-    EXPECT_FALSE(m_grid.AreChildrenHidden(hA));
-    EXPECT_TRUE(m_grid.AreChildrenHidden(hA1));
+    check({Case{hA, FLGN_CHILD, hA1}, Case{hA1, FLGN_NEXT, hA2}, Case{hA2, FLGN_PREVIOUS, hA1},
+           Case{hA1, FLGN_PREVIOUS, nullptr}, Case{hA2x, FLGN_PARENT, hA2},
+           Case{hA2x, FLGN_TOPLEVEL, hA}, Case{hB, FLGN_PREVIOUSVISIBLE, hA2x},
+           Case{hA2, FLGN_PREVIOUSVISIBLE, hA1}, Case{hA1, FLGN_PREVIOUSVISIBLE, hA},
+           Case{hA2x, FLGN_NEXTVISIBLE, hB}, Case{hA2x, FLGN_VISIBLEANCESTOR, hA2x},
+           Case{hA1a, FLGN_VISIBLEANCESTOR, hA1}});
+    // Children count as hidden when collapsed or absent (B: expanded but childless).
     m_grid.GetRowRecord(hB)->m_bCollapsed = FALSE;
-    EXPECT_TRUE(m_grid.AreChildrenHidden(hB)); // expanded but childless
+    std::vector<BOOL> hidden;
+    for (POSITION hRow : {POSITION(), FL_ROOT, hA, hA1, hB})
+        hidden.push_back(m_grid.AreChildrenHidden(hRow));
+    EXPECT_EQ(hidden, (std::vector<BOOL>{FALSE, FALSE, FALSE, TRUE, TRUE}));
 }
 
 TEST_F(GridTreeTest, PageRowsFollowTheListView) {
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), hA);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), hC); // shorter than a page
-    Rows rows = {hA, hB, hC};
-    const Rows more = AddRows(37);
-    rows.insert(rows.end(), more.begin(), more.end());
+    EXPECT_EQ(PageRows(), (Rows{hA, hC})); // shorter than a page
+    AddRows(37);
+    const Rows rows = ListRows();
     ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
     const int nTop = int(ListSend(LVM_GETTOPINDEX));
     const int nPage = int(ListSend(LVM_GETCOUNTPERPAGE));
     ASSERT_GT(nTop, 0);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), rows[nTop]);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), rows[std::min(nTop + nPage, 39)]);
+    EXPECT_EQ(PageRows(), (Rows{rows[nTop], rows[std::min(nTop + nPage, 39)]}));
     m_grid.DeleteItem(FL_ROOT);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE), nullptr);
-    EXPECT_EQ(m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE), nullptr);
+    EXPECT_EQ(PageRows(), (Rows{nullptr, nullptr}));
 }
 
 TEST_F(GridTreeTest, ChildrenShowOnlyUnderShownExpandedParentsAndHidingRenumbersBelow) {
@@ -127,8 +111,8 @@ TEST_F(GridTreeTest, ExpandingNotifiesOnceAndCollapsingAwayTheFocusMovesItUp) {
                 ElementsAre(Note(FLN_EXPANDCHANGE, hB, -1), Note(FLN_EXPANDCHANGE, hA1, -1),
                             Note(FLN_EXPANDCHANGE, hA, -1), Note(FLN_FOCUSCHANGE, hA1a, 1),
                             Note(FLN_EXPANDCHANGE, hA, -1), Note(FLN_FOCUSCHANGE, hA, 1)));
-    EXPECT_FALSE(m_notes.Log()[2].bCollapsed);
-    EXPECT_TRUE(m_notes.Log()[4].bCollapsed);
+    EXPECT_EQ(std::make_pair(m_notes.Log()[2].bCollapsed, m_notes.Log()[4].bCollapsed),
+              std::make_pair(FALSE, TRUE));
     EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
     EXPECT_GRID_CONSISTENT();
 }
@@ -153,12 +137,11 @@ TEST_F(GridTreeTest, DeletingTheFocusRowMovesTheFocusToItsNextSiblingOrTheRowAbo
     m_grid.DeleteItem(hA);
     EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_DELETEROW), Fln(FLN_FOCUSCHANGE)));
-    EXPECT_EQ(ListSend(LVM_GETITEMCOUNT), 0);
     // Deleting everything keeps an expanded root for new rows.
     AddChildRow(AddRows(2)[0]);
     m_grid.DeleteItem(FL_ROOT);
-    EXPECT_TRUE(m_grid.m_Rows.IsEmpty());
-    EXPECT_FALSE(m_grid.m_RootRow.m_bCollapsed);
+    EXPECT_EQ(std::make_pair(m_grid.m_Rows.GetCount(), m_grid.m_RootRow.m_bCollapsed),
+              std::make_pair(INT_PTR(0), FALSE));
     const POSITION hNew = m_grid.InsertItem(L"again", -1, -1);
     EXPECT_EQ(ListRows(), (Rows{hNew}));
     EXPECT_GRID_CONSISTENT();
@@ -176,8 +159,8 @@ TEST_F(GridTreeTest, SwappingCarriesSubtreesAndUnderACollapsedParentLeavesTheLis
     EXPECT_THAT(m_notes.Codes(),
                 ElementsAre(Fln(FLN_EXPANDCHANGE), Fln(FLN_FOCUSCHANGE), Fln(FLN_EXPANDCHANGE)));
     EXPECT_EQ(ListRows(), (Rows{hB, hA, hA2, hA1, hC}));
-    EXPECT_EQ(m_grid.GetRowAt(0), hB);
-    EXPECT_EQ(m_grid.GetItemText(hB, 1), CString(L"b's"));
+    EXPECT_EQ(std::make_pair(m_grid.GetRowAt(0), m_grid.GetItemText(hB, 1)),
+              std::make_pair(hB, CString(L"b's")));
     // Collapsing took the focus up to A; it stays on A's handle at A's new place.
     EXPECT_EQ(m_grid.m_hFocusRow, hA);
     EXPECT_GRID_CONSISTENT();

@@ -72,10 +72,10 @@ char* NewPages(std::size_t nBytes) {
     return ::VirtualAlloc(pPage, nBytes, MEM_COMMIT, PAGE_READWRITE) ? pPage : nullptr;
 }
 
-void* Allocate(std::size_t nSize, std::size_t nAlign = kHeader) noexcept {
+void* AllocateOrThrow(std::size_t nSize, std::size_t nAlign = kHeader) {
     const std::size_t nOffset = nAlign > kHeader ? nAlign : kHeader;
     if (nOffset > kPage)
-        return nullptr;
+        throw std::bad_alloc();
     Locked locked;
     char* pPage = nullptr;
     for (int i = g_arena.nRecycled - 1; g_arena.bRecycling && i >= 0 && !pPage; i--) {
@@ -87,17 +87,11 @@ void* Allocate(std::size_t nSize, std::size_t nAlign = kHeader) noexcept {
     if (!pPage) {
         const std::size_t nPages = (nOffset + nSize + kPage - 1) / kPage;
         if (!(pPage = NewPages(nPages * kPage)))
-            return nullptr;
+            throw std::bad_alloc();
         *reinterpret_cast<Header*>(pPage) = Header{nPages, nSize};
     }
     reinterpret_cast<std::size_t*>(pPage + nOffset)[-1] = nOffset;
     return pPage + nOffset;
-}
-
-void* AllocateOrThrow(std::size_t nSize, std::size_t nAlign = kHeader) {
-    if (void* p = Allocate(nSize, nAlign))
-        return p;
-    throw std::bad_alloc();
 }
 
 void Release(void* p) noexcept {
@@ -127,28 +121,23 @@ void SetGuardContext(const std::string& context) {
     std::strncpy(g_arena.szContext, context.c_str(), sizeof(g_arena.szContext) - 1);
 }
 
-// Every form of new and delete, single and array.
-#define GUARDED_NEW_DELETE(Array)                                                                  \
-    void* operator new Array(std::size_t n) {                                                      \
-        return AllocateOrThrow(n);                                                                 \
-    }                                                                                              \
-    void* operator new Array(std::size_t n, std::align_val_t a) {                                  \
-        return AllocateOrThrow(n, std::size_t(a));                                                 \
-    }                                                                                              \
-    void* operator new Array(std::size_t n, const std::nothrow_t&) noexcept {                      \
-        return Allocate(n);                                                                        \
-    }                                                                                              \
-    void operator delete Array(void* p) noexcept {                                                 \
-        Release(p);                                                                                \
-    }                                                                                              \
-    void operator delete Array(void* p, std::size_t) noexcept {                                    \
-        Release(p);                                                                                \
-    }                                                                                              \
-    void operator delete Array(void* p, std::align_val_t) noexcept {                               \
-        Release(p);                                                                                \
-    }                                                                                              \
-    void operator delete Array(void* p, std::size_t, std::align_val_t) noexcept {                  \
-        Release(p);                                                                                \
-    }
-GUARDED_NEW_DELETE()
-GUARDED_NEW_DELETE([])
+// The library's other forms (array, nothrow) call these, so every block goes through
+// the guard.
+void* operator new(std::size_t n) {
+    return AllocateOrThrow(n);
+}
+void* operator new(std::size_t n, std::align_val_t a) {
+    return AllocateOrThrow(n, std::size_t(a));
+}
+void operator delete(void* p) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
+    Release(p);
+}

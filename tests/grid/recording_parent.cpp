@@ -52,9 +52,9 @@ LRESULT CALLBACK RecordingParent::WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, L
 }
 
 LRESULT RecordingParent::OnNotify(FL_NOTIFY* pNotify) {
-    m_Log.push_back(NotifyRecord{pNotify->hdr.code, pNotify->hRow, pNotify->nCol, pNotify->strText,
-                                 pNotify->dwData, pNotify->bCollapsed, pNotify->nCheck,
-                                 pNotify->nProfile});
+    if (m_fnHandle)
+        return m_fnHandle(*pNotify);
+    m_Log.push_back(NotifyRecord{*pNotify, pNotify->hdr.code});
     const auto edit = m_Edits.find(pNotify->hdr.code);
     if (edit != m_Edits.end())
         edit->second(*pNotify);

@@ -11,15 +11,9 @@
 
 #include "flistctrl.h"
 
-struct NotifyRecord {
+// A notification as the parent received it, before any answer changed it.
+struct NotifyRecord : FL_NOTIFY {
     UINT nCode;
-    POSITION hRow;
-    int nCol;
-    CString strText;
-    DWORD dwData;
-    BOOL bCollapsed;
-    int nCheck;
-    int nProfile;
 };
 
 // Prints FLN_ names in failure messages.
@@ -39,6 +33,8 @@ public:
     void AnswerWith(UINT nCode, LRESULT lResult) { m_Answers[nCode] = lResult; }
     // Lets the test change the record before the grid reads it back.
     void EditWith(UINT nCode, std::function<void(FL_NOTIFY&)> fnEdit) { m_Edits[nCode] = fnEdit; }
+    // Hands every notification to fnHandle and returns its answer, logging nothing.
+    void HandleWith(std::function<LRESULT(FL_NOTIFY&)> fnHandle) { m_fnHandle = fnHandle; }
 
     std::vector<NotifyCode> Codes() const;
     const std::vector<NotifyRecord>& Log() const { return m_Log; }
@@ -52,6 +48,7 @@ private:
     std::vector<NotifyRecord> m_Log;
     std::map<UINT, LRESULT> m_Answers;
     std::map<UINT, std::function<void(FL_NOTIFY&)>> m_Edits;
+    std::function<LRESULT(FL_NOTIFY&)> m_fnHandle;
 };
 
 // For EXPECT_THAT(parent.Codes(), ElementsAre(Fln(FLN_BEGINEDIT), ...)).
