@@ -1,30 +1,34 @@
-# GoogleTest: natively Debian's prebuilt libraries; for mingw built from Debian's sources, which
-# costs a clean build a minute.
+# GoogleTest: natively Debian's prebuilt libraries; for mingw built from Debian's sources.
 if(CMAKE_CROSSCOMPILING)
     set(TALLYVANE_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest source tree")
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
     set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
     add_subdirectory(${TALLYVANE_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/_deps/googletest EXCLUDE_FROM_ALL)
-
-    # Test code needs neither full optimisation nor debugging information, and the Windows and
-    # GoogleTest headers are most of a test file's compile time: they are compiled once, into
-    # one precompiled header that every Windows test program shares.
-    # (Tests that replace the global operator new and delete pair them with malloc and free;
-    # gcc takes them for the library's at -O1 and warns.)
-    set(TALLYVANE_TEST_COMPILE_OPTIONS -O1 -g0 -Wno-mismatched-new-delete ${TALLYVANE_PCH_OPTIONS})
-    foreach(library gtest gtest_main gmock gmock_main)
-        target_compile_options(${library} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
-    endforeach()
-    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/test_pch.cpp CONTENT "")
-    add_library(tallyvane_test_pch OBJECT ${CMAKE_BINARY_DIR}/test_pch.cpp)
-    target_link_libraries(tallyvane_test_pch PRIVATE tallyvane_options GTest::gtest GTest::gmock)
-    target_compile_options(tallyvane_test_pch PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
-    target_precompile_headers(tallyvane_test_pch PRIVATE <windows.h> <commctrl.h> <gtest/gtest.h>
-        <gmock/gmock.h> <algorithm> <functional> <string> <vector>)
 else()
     find_package(GTest REQUIRED)
 endif()
+
+# Test code needs neither full optimisation nor debugging information, and the system's and
+# GoogleTest's headers are most of a test file's compile time: they are compiled once, into
+# one precompiled header that every test program shares.
+# (Tests that replace the global operator new and delete pair them with malloc and free;
+# gcc takes them for the library's at -O1 and warns.)
+set(TALLYVANE_TEST_COMPILE_OPTIONS -O1 -g0 -Wno-mismatched-new-delete ${TALLYVANE_PCH_OPTIONS})
+if(CMAKE_CROSSCOMPILING)
+    foreach(library gtest gtest_main gmock gmock_main)
+        target_compile_options(${library} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
+    endforeach()
+    set(TALLYVANE_TEST_PCH_HEADERS <windows.h> <commctrl.h>)
+else()
+    set(TALLYVANE_TEST_PCH_HEADERS <nlohmann/json.hpp>)
+endif()
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/test_pch.cpp CONTENT "")
+add_library(tallyvane_test_pch OBJECT ${CMAKE_BINARY_DIR}/test_pch.cpp)
+target_link_libraries(tallyvane_test_pch PRIVATE tallyvane_options GTest::gtest GTest::gmock)
+target_compile_options(tallyvane_test_pch PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
+target_precompile_headers(tallyvane_test_pch PRIVATE ${TALLYVANE_TEST_PCH_HEADERS} <gtest/gtest.h>
+    <gmock/gmock.h> <algorithm> <functional> <string> <vector>)
 
 # Time limits of the CTest entries: each well below CI's for the whole run, so that a
 # stuck test fails on its own instead of taking the run down with it. An executable's
@@ -47,15 +51,17 @@ add_custom_target(tallyvane_tests)
 # second, so per-case entries would make the suite crawl. When cross-compiling, CTest
 # runs the executable through CMAKE_CROSSCOMPILING_EMULATOR (our Wine wrapper).
 function(tallyvane_add_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    # OWN_FLAGS: a program compiled with flags of its own (sanitizers), which cannot use the
+    # shared precompiled header.
+    cmake_parse_arguments(ARG "OWN_FLAGS" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT ${TALLYVANE_TEST_TIMEOUT})
     endif()
     add_executable(${name} ${ARG_SOURCES})
     add_dependencies(tallyvane_tests ${name})
     target_link_libraries(${name} PRIVATE tallyvane_options GTest::gtest_main GTest::gmock ${ARG_LIBS})
-    if(CMAKE_CROSSCOMPILING)
-        target_compile_options(${name} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
+    target_compile_options(${name} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
+    if(NOT ARG_OWN_FLAGS)
         target_precompile_headers(${name} REUSE_FROM tallyvane_test_pch)
     endif()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
@@ -71,8 +77,6 @@ function(tallyvane_add_test_library name)
     add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC GTest::gtest GTest::gmock ${ARG_LIBS} PRIVATE tallyvane_options)
-    if(CMAKE_CROSSCOMPILING)
-        target_compile_options(${name} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
-        target_precompile_headers(${name} REUSE_FROM tallyvane_test_pch)
-    endif()
+    target_compile_options(${name} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
+    target_precompile_headers(${name} REUSE_FROM tallyvane_test_pch)
 endfunction()
