@@ -65,11 +65,12 @@ protected:
 using Stored = std::vector<std::pair<Cell, std::wstring>>;
 
 // "RC=text" entries apart by '|', for row R and column C, in the order they are pasted.
-Stored Parse(const std::wstring& spec) {
+Stored Parse(const std::wstring& entries) {
     Stored stored;
-    for (size_t i = 0; i < spec.size();) {
-        const size_t nEnd = std::min(spec.find(L'|', i), spec.size());
-        stored.push_back({{spec[i] - L'0', spec[i + 1] - L'0'}, spec.substr(i + 3, nEnd - i - 3)});
+    for (size_t i = 0; i < entries.size();) {
+        const size_t nEnd = std::min(entries.find(L'|', i), entries.size());
+        stored.push_back(
+            {{entries[i] - L'0', entries[i + 1] - L'0'}, entries.substr(i + 3, nEnd - i - 3)});
         i = nEnd + 1;
     }
     return stored;
