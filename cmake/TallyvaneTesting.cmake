@@ -30,6 +30,12 @@ target_compile_options(tallyvane_test_pch PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIO
 target_precompile_headers(tallyvane_test_pch PRIVATE ${TALLYVANE_TEST_PCH_HEADERS} <gtest/gtest.h>
     <gmock/gmock.h> <algorithm> <functional> <string> <vector>)
 
+# Test code's flags and the shared precompiled header, for a target of test code.
+function(tallyvane_use_test_flags target)
+    target_compile_options(${target} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
+    target_precompile_headers(${target} REUSE_FROM tallyvane_test_pch)
+endfunction()
+
 # Time limits of the CTest entries: each well below CI's for the whole run, so that a
 # stuck test fails on its own instead of taking the run down with it. An executable's
 # cases take a few seconds, even under Wine on a loaded machine.
@@ -60,9 +66,10 @@ function(tallyvane_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     add_dependencies(tallyvane_tests ${name})
     target_link_libraries(${name} PRIVATE tallyvane_options GTest::gtest_main GTest::gmock ${ARG_LIBS})
-    target_compile_options(${name} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
-    if(NOT ARG_OWN_FLAGS)
-        target_precompile_headers(${name} REUSE_FROM tallyvane_test_pch)
+    if(ARG_OWN_FLAGS)
+        target_compile_options(${name} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
+    else()
+        tallyvane_use_test_flags(${name})
     endif()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
@@ -77,6 +84,5 @@ function(tallyvane_add_test_library name)
     add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC GTest::gtest GTest::gmock ${ARG_LIBS} PRIVATE tallyvane_options)
-    target_compile_options(${name} PRIVATE ${TALLYVANE_TEST_COMPILE_OPTIONS})
-    target_precompile_headers(${name} REUSE_FROM tallyvane_test_pch)
+    tallyvane_use_test_flags(${name})
 endfunction()
