@@ -153,33 +153,6 @@ TEST_F(GridEditTest, AnswersToEndEditVetoKeepBothOrRewrite) {
     EXPECT_EQ(Text(m_rows[7], 1), L"rewritten");
 }
 
-TEST_F(GridEditTest, TabStoresMovesAndReopensShiftTabGoesBack) {
-    m_grid.SetItemText(m_rows[0], 1, L"500");
-    Focus(m_rows[0], 0);
-    Type(L"Ann");
-    m_notes.Clear();
-    Key(VK_TAB);
-    EXPECT_EQ(Text(m_rows[0], 0), L"Ann");
-    ExpectFocus(m_rows[0], 1);
-    ExpectOpen(L"500"); // and the old editor is gone
-    EXPECT_EQ(m_grid.m_nContinueKey, 0u);
-    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_ENDEDIT, m_rows[0], 0, L"Ann"),
-                                           NoteText(FLN_FOCUSCHANGE, m_rows[0], 1, L"500"),
-                                           NoteText(FLN_BEGINEDIT, m_rows[0], 1, L"500")));
-    m_notes.Clear();
-    KeyWith(VK_SHIFT, VK_TAB);
-    ExpectFocus(m_rows[0], 0);
-    ExpectOpen(L"Ann");
-    EXPECT_THAT(m_notes.Codes(),
-                ElementsAre(Fln(FLN_ENDEDIT), Fln(FLN_FOCUSCHANGE), Fln(FLN_BEGINEDIT)));
-    // From the first column back to the last column of the row above: a plain cell,
-    // so the focus moves and no editor opens there.
-    OpenWithF2(m_rows[1], 0);
-    KeyWith(VK_SHIFT, VK_TAB);
-    ExpectFocus(m_rows[0], 2);
-    ExpectClosed();
-}
-
 TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     MakeColumnEditable(2);
     m_grid.SetItemText(m_rows[4], 0, L"Eve");

@@ -7,6 +7,7 @@
 //
 // GRID_HOSTILE_SEED replays a run, GRID_HOSTILE_STEPS sets its length.
 #include <cstdio>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
@@ -30,9 +31,8 @@ constexpr int kColumns = 3; // a text cell, a drop-down list, a text cell with a
 constexpr int kMaxRows = 30;
 const wchar_t* const kTexts[] = {L"a", L"B", L"ab", L"10", L"9", L""};
 
-class HostileHostTest : public ::testing::Test, public RandomTree {
+class HostileHostTest : public ::testing::Test {
 protected:
-    HostileHostTest() : RandomTree({std::begin(kTexts), std::end(kTexts)}, kColumns) {}
     void SetUp() override {
         m_nSeed = unsigned(EnvInt("GRID_HOSTILE_SEED", 20261207));
         m_rng.seed(m_nSeed);
@@ -72,15 +72,47 @@ protected:
     }
     bool GridAlive() const { return !m_bGridGone && m_pGrid->GetSafeHwnd(); }
 
-    // The grid calls come from RandomTree, from a step or from the handler; the model
-    // learns of deletions from FLN_DELETEROW, each as it comes.
+    int Pick(int nCount) { return std::uniform_int_distribution<int>(0, nCount - 1)(m_rng); }
+    bool Chance(int nPercent) { return Pick(100) < nPercent; }
+    std::wstring AnyText() { return kTexts[Pick(int(std::size(kTexts)))]; }
+    POSITION AnySibling(POSITION hRow) {
+        const auto& siblings = m_model.ChildrenOf(m_model.Row(hRow).hParent);
+        return siblings[Pick(int(siblings.size()))];
+    }
+
+    // Grid calls the model follows, from a step or from the handler; the model learns
+    // of deletions from FLN_DELETEROW, each as it comes.
+    void Insert(POSITION hParent) {
+        const std::wstring text = AnyText();
+        m_model.Insert(hParent, m_pGrid->InsertItem(hParent, text.c_str(), -1, -1), text, kColumns);
+    }
+    void Expand(POSITION hRow, bool bCollapse) {
+        m_model.Purge(*m_pGrid);
+        m_model.Expand(hRow, bCollapse); // before: handlers may change it again
+        m_pGrid->Expand(hRow, bCollapse);
+    }
+    void SetText(POSITION hRow, int nCol) {
+        const std::wstring text = AnyText();
+        m_pGrid->SetItemText(hRow, nCol, text.c_str());
+        m_model.Row(hRow).texts[nCol] = text;
+    }
+    // Swaps and sorts: the model follows when ChangeOrder says it can foresee the
+    // order that results.
+    void Swap(POSITION hRow, POSITION hOther) {
+        if (hRow != hOther && ChangeOrder([&] { m_pGrid->SwapRows(hRow, hOther); }))
+            m_model.Swap(hRow, hOther);
+    }
+    void Sort(int nCol, bool bDescending) {
+        if (ChangeOrder([&] { m_pGrid->SortColumn(nCol, bDescending); }))
+            m_model.Sort(nCol, bDescending);
+    }
     void DeleteAll() {
         m_pGrid->DeleteItem(FL_ROOT);
         m_model.Expand(FL_ROOT, false); // rows a handler inserted meanwhile stay
     }
     // When a handler acted meanwhile, the order that results is the grid's business;
     // the model takes it over once it has checked the rows.
-    bool ChangeOrder(const std::function<void()>& fnChange) override {
+    bool ChangeOrder(const std::function<void()>& fnChange) {
         const int nHarms = m_nHarms;
         m_nOrderChanges++;
         fnChange();
@@ -251,6 +283,9 @@ protected:
         ASSERT_EQ(EditorWindows().size(), m_pGrid->IsEditorOpen() ? 1u : 0u);
     }
 
+    CFListCtrl* m_pGrid = nullptr;
+    TreeModel m_model;
+    std::mt19937 m_rng;
     CWnd m_parent;
     RecordingParent m_host; // hands every notification to OnNotify
     bool m_bGridGone = false;

@@ -110,30 +110,6 @@ TEST_F(GridMouseTest, DividerDragAndHeadingClickWhileEditingCommitThenResizeOrSo
     EXPECT_GRID_CONSISTENT();
 }
 
-TEST_F(GridMouseTest, WidthNotificationsAreTakenOnceAndCheckTheColumn) {
-    NMHEADERW header = {};
-    HDITEMW item = {};
-    header.hdr.hwndFrom = m_grid.GetHeaderCtrl()->GetSafeHwnd();
-    header.hdr.code = HDN_ITEMCHANGEDA;
-    header.iItem = 2;
-    header.pitem = &item;
-    item.mask = HDI_WIDTH;
-    item.cxy = 0x10000 + 55; // only the low 16 bits count
-    ListSend(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
-    EXPECT_EQ(std::make_pair(m_grid.GetColumn(2)->m_nWidth, ListSend(LVM_GETCOLUMNWIDTH, 2)),
-              std::make_pair(55, LRESULT(55)));
-    // Without the width in the mask, or for a column the grid does not have, nothing
-    // is stored; the latter is refused inside the handler, not thrown at the caller.
-    item.mask = HDI_TEXT;
-    item.cxy = 70;
-    ListSend(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
-    EXPECT_EQ(m_grid.GetColumn(2)->m_nWidth, 55);
-    item.mask = HDI_WIDTH;
-    header.iItem = 3;
-    ListSend(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
-    EXPECT_EQ(m_grid.m_Columns.GetSize(), 3);
-}
-
 // The grid's own window creation: report view, one selection, owner-drawn rows, and
 // never the list view's label editing.
 TEST(GridCreateTest, OwnWindowIsAnOwnerDrawnReportWithoutLabelEditing) {

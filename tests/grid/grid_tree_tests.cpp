@@ -19,10 +19,6 @@ protected:
         hA1a = AddChildRow(hA1), hA2x = AddChildRow(hA2);
         m_notes.Clear();
     }
-    Rows PageRows() {
-        return {m_grid.GetNextItem(FL_ROOT, FLGN_FIRSTONPAGE),
-                m_grid.GetNextItem(FL_ROOT, FLGN_LASTONPAGE)};
-    }
     POSITION hA, hB, hC, hA1, hA2, hA1a, hA2x;
 };
 
@@ -60,19 +56,6 @@ TEST_F(GridTreeTest, NavigationCodesFollowTheTreeAndTheShownRows) {
     for (POSITION hRow : {POSITION(), FL_ROOT, hA, hA1, hB})
         hidden.push_back(m_grid.AreChildrenHidden(hRow));
     EXPECT_EQ(hidden, (std::vector<BOOL>{FALSE, FALSE, FALSE, TRUE, TRUE}));
-}
-
-TEST_F(GridTreeTest, PageRowsFollowTheListView) {
-    EXPECT_EQ(PageRows(), (Rows{hA, hC})); // shorter than a page
-    AddRows(37);
-    const Rows rows = ListRows();
-    ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
-    const int nTop = int(ListSend(LVM_GETTOPINDEX));
-    const int nPage = int(ListSend(LVM_GETCOUNTPERPAGE));
-    ASSERT_GT(nTop, 0);
-    EXPECT_EQ(PageRows(), (Rows{rows[nTop], rows[std::min(nTop + nPage, 39)]}));
-    m_grid.DeleteItem(FL_ROOT);
-    EXPECT_EQ(PageRows(), (Rows{nullptr, nullptr}));
 }
 
 TEST_F(GridTreeTest, ChildrenShowOnlyUnderShownExpandedParentsAndHidingRenumbersBelow) {

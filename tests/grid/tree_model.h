@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -166,56 +165,4 @@ private:
     }
 
     std::map<POSITION, ModelRow> m_rows;
-};
-
-// Random choices, and grid calls the model follows, for the randomized tests.
-class RandomTree {
-protected:
-    RandomTree(std::vector<const wchar_t*> texts, int nColumns)
-        : m_texts(texts), m_nColumns(nColumns) {}
-    virtual ~RandomTree() = default;
-
-    int Pick(int nCount) { return std::uniform_int_distribution<int>(0, nCount - 1)(m_rng); }
-    bool Chance(int nPercent) { return Pick(100) < nPercent; }
-    std::wstring AnyText() { return m_texts[Pick(int(m_texts.size()))]; }
-    POSITION AnySibling(POSITION hRow) {
-        const auto& siblings = m_model.ChildrenOf(m_model.Row(hRow).hParent);
-        return siblings[Pick(int(siblings.size()))];
-    }
-
-    void Insert(POSITION hParent) {
-        const std::wstring text = AnyText();
-        m_model.Insert(hParent, m_pGrid->InsertItem(hParent, text.c_str(), -1, -1), text,
-                       m_nColumns);
-    }
-    void Expand(POSITION hRow, bool bCollapse) {
-        m_model.Purge(*m_pGrid);
-        m_model.Expand(hRow, bCollapse); // before: handlers may change it again
-        m_pGrid->Expand(hRow, bCollapse);
-    }
-    void SetText(POSITION hRow, int nCol) {
-        const std::wstring text = AnyText();
-        m_pGrid->SetItemText(hRow, nCol, text.c_str());
-        m_model.Row(hRow).texts[nCol] = text;
-    }
-    // Swaps and sorts: the model follows when ChangeOrder says it can foresee the
-    // order that results.
-    void Swap(POSITION hRow, POSITION hOther) {
-        if (hRow != hOther && ChangeOrder([&] { m_pGrid->SwapRows(hRow, hOther); }))
-            m_model.Swap(hRow, hOther);
-    }
-    void Sort(int nCol, bool bDescending) {
-        if (ChangeOrder([&] { m_pGrid->SortColumn(nCol, bDescending); }))
-            m_model.Sort(nCol, bDescending);
-    }
-    virtual bool ChangeOrder(const std::function<void()>& fnChange) {
-        fnChange();
-        return true;
-    }
-
-    CFListCtrl* m_pGrid = nullptr;
-    TreeModel m_model;
-    std::mt19937 m_rng;
-    const std::vector<const wchar_t*> m_texts;
-    const int m_nColumns;
 };
