@@ -152,6 +152,8 @@ TEST_F(GridPaintTest, TextOfAnyLengthStaysInsideItsLabelAndTwoLineRowsWrap) {
     CRect rcSecondLine = Part(m_rows[0], 1, FLR_LABEL);
     rcSecondLine.top += 1 + m_grid.m_nLineHeight;
     EXPECT_GT(m_pCanvas->Count(rcSecondLine, kListText), 0);
+    // Taller than any before: the off-screen bitmap grew to paint it whole.
+    EXPECT_EQ(m_pCanvas->Count(Part(m_rows[0], 0, FLR_ROW), kUnpainted), 0);
 }
 
 TEST_F(GridPaintTest, ExpanderShowsPlusWhenCollapsedMinusWhenExpandedNothingWithoutChildren) {
