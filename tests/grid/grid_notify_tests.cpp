@@ -1,4 +1,4 @@
-// Notification records, the parent's answers, the cell-value setters and the focus cell.
+// The notification window, the cell-value setters and the focus cell.
 #include "grid_fixture.h"
 
 namespace {
@@ -29,40 +29,14 @@ protected:
     Rows m_rows;
 };
 
-TEST_F(GridNotifyTest, RecordCarriesTheCellOrEmptyValuesAndRaisesForAColumnOutsideTheRow) {
-    m_grid.SetItemText(m_rows[1], 2, L"42");
-    m_grid.SetItemData(m_rows[1], 2, 77);
-    m_grid.GetItem(m_rows[1], 2)->m_nCheck = 2;
-    FL_NOTIFY n;
-    m_grid.BuildNotify(n, m_rows[1], 2, FLN_BEGINEDIT);
-    EXPECT_EQ(std::make_tuple(n.hdr.hwndFrom, n.hdr.idFrom, n.hdr.code),
-              std::make_tuple(List(), UINT_PTR(1014), FLN_BEGINEDIT));
-    EXPECT_EQ(std::make_tuple(n.strText, n.dwData, n.nCheck, n.nProfile, n.bCollapsed),
-              std::make_tuple(CString(L"42"), DWORD(77), 2, m_nProfile, TRUE)); // childless
-    // Reusing a record for the whole row must not keep the cell's values.
-    m_grid.BuildNotify(n, m_rows[1], -1, FLN_EXPANDCHANGE);
-    EXPECT_EQ(std::make_tuple(n.strText, n.dwData, n.nCheck, n.nProfile, n.bCollapsed),
-              std::make_tuple(CString(), DWORD(0), 0, -1, TRUE));
-    m_grid.BuildNotify(n, nullptr, -1, FLN_FOCUSCHANGE);
-    EXPECT_EQ(std::make_pair(n.hRow, n.bCollapsed), std::make_pair(POSITION(), FALSE));
-    EXPECT_THROW(m_grid.BuildNotify(n, m_rows[0], 3, FLN_BEGINEDIT), CInvalidArgException);
-}
-
-TEST_F(GridNotifyTest, ParentsAnswerComesBackAndReachesOnlyTheNotifyWindow) {
-    m_notes.AnswerWith(FLN_BEGINEDIT, FLNR_VETO | FLNR_KEEPEDIT);
-    FL_NOTIFY notify;
-    m_grid.BuildNotify(notify, m_rows[0], 0, FLN_BEGINEDIT);
-    EXPECT_EQ(m_grid.SendNotify(&notify), FLNR_VETO | FLNR_KEEPEDIT);
-    EXPECT_THAT(m_notes.Log(), ElementsAre(NoteText(FLN_BEGINEDIT, m_rows[0], 0, L"Player 1")));
-
-    // A separate notification window takes the place of the parent.
+// A separate notification window takes the place of the parent.
+TEST_F(GridNotifyTest, NotificationsReachOnlyTheNotifyWindow) {
     CWnd other;
     RecordingParent otherNotes;
     other.Attach(
         ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
     otherNotes.Attach(other.GetSafeHwnd());
     m_grid.m_pNotifyWnd = &other;
-    m_notes.Clear();
     m_grid.SetFocusCell(m_rows[2], 1);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
     EXPECT_THAT(otherNotes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));

@@ -120,14 +120,6 @@ TEST_F(GridTreeTest, DeletingTheFocusRowMovesTheFocusToItsNextSiblingOrTheRowAbo
     m_grid.DeleteItem(hA);
     EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_DELETEROW), Fln(FLN_FOCUSCHANGE)));
-    // Deleting everything keeps an expanded root for new rows.
-    AddChildRow(AddRows(2)[0]);
-    m_grid.DeleteItem(FL_ROOT);
-    EXPECT_EQ(std::make_pair(m_grid.m_Rows.GetCount(), m_grid.m_RootRow.m_bCollapsed),
-              std::make_pair(INT_PTR(0), FALSE));
-    const POSITION hNew = m_grid.InsertItem(L"again", -1, -1);
-    EXPECT_EQ(ListRows(), (Rows{hNew}));
-    EXPECT_GRID_CONSISTENT();
 }
 
 TEST_F(GridTreeTest, SwappingCarriesSubtreesAndUnderACollapsedParentLeavesTheListAlone) {

@@ -1,4 +1,4 @@
-// Row height measured through the list view, and every record freed with the window.
+// Row height measured through the list view.
 #include <array>
 
 #include "grid_fixture.h"
@@ -63,18 +63,5 @@ TEST_P(GridMeasureTest, GridIsMeasuredAndMeasuredAgainForANewFontOrASystemFontCh
 INSTANTIATE_TEST_SUITE_P(Styles, GridMeasureTest,
                          ::testing::Values(DWORD(LVS_ICON | LVS_EDITLABELS),
                                            DWORD(LVS_REPORT | LVS_OWNERDRAWFIXED)));
-
-using GridDestroyTest = GridTest;
-
-TEST_F(GridDestroyTest, DestroyingTheParentFreesEveryRowAndProfile) {
-    m_grid.AddProfile(FLPS_EDIT);
-    AddColumns(3);
-    AddChildRow(AddRows(10)[4]);
-    DestroyWindows();
-    EXPECT_EQ(m_grid.GetSafeHwnd(), nullptr);
-    EXPECT_TRUE(m_grid.m_Rows.IsEmpty());
-    EXPECT_TRUE(m_grid.m_RootRow.m_Children.IsEmpty());
-    EXPECT_EQ(m_grid.m_Profiles.GetSize(), 0);
-}
 
 } // namespace
