@@ -89,22 +89,4 @@ TEST_F(GridModelTest, TenRowsInOrderCellsOutsideARowRaiseAndStoredTextRepaintsIt
               std::make_pair(std::vector<UINT>{3}, CString(L"250")));
 }
 
-// A new font measures the rows again from the list's top left corner, however far it
-// was scrolled, or the old offsets would apply to rows of the new height.
-TEST_F(GridModelTest, ANewFontScrollsBackToTheLeftEdge) {
-    AddColumns(6);
-    AddRows(3);
-    const auto scrollX = [&] {
-        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
-        ListSend(LVM_GETITEMRECT, 0, LPARAM(&rc));
-        return -rc.left;
-    };
-    for (int nScroll : {0, 50}) {
-        ListSend(LVM_SCROLL, nScroll, 0);
-        ASSERT_EQ(scrollX(), nScroll);
-        ListSend(WM_SETFONT, WPARAM(::GetStockObject(ANSI_FIXED_FONT)), TRUE);
-        EXPECT_EQ(scrollX(), 0) << "scrolled by " << nScroll;
-    }
-}
-
 } // namespace
