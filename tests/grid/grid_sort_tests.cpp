@@ -1,6 +1,6 @@
-// Sorting by a header click: alternating direction, the focus and every cell staying on
-// its row. The order itself (text ignoring case, stable, children under their parents)
-// is the randomized tree test's model.
+// Sorting by a header click: alternating direction, text ignoring case, equal rows
+// keeping their order, the focus and every cell staying on its row. The hostile host's
+// model sorts the same way over random trees.
 #include "grid_fixture.h"
 
 namespace {
