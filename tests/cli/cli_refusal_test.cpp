@@ -62,9 +62,7 @@ TEST(CliRefusal, CommandLines) {
         {{"--chips", "5", "--payouts", "\xc3\xa9\x1b\"\\"},
          "--payouts: \"\\xc3\\xa9\\x1b\\\"\\\\\" is not a number"},
         // The values.
-        {{"--chips", "12x", "--payouts", "1"}, "--chips: \"12x\" is not an integer"},
         {{"--chips", "5", "--payouts", "nan"}, "--payouts: \"nan\" is not a finite number"},
-        {{"--chips", "5", "--payouts", "1", "--pool", "1e3$"}, "--pool: \"1e3$\" is not a number"},
         {{"--chips", "1,2147483648", "--payouts", "1"}, "--chips: \"2147483648\" is out of range"},
         {{"--chips", "1,,2", "--payouts", "1"}, "--chips: element 2 is empty"},
         {{"--input", missing}, "--input: cannot read \"" + missing + "\": no such file"},
