@@ -107,16 +107,6 @@ TEST(CliJson, LargerTablesGiveEverySeatAndPlace) {
     }
 }
 
-TEST(CliTable, PlacesAddOneColumnPerPlace) {
-    EXPECT_EQ(Report({"--chips", "3,1", "--payouts", "1", "--places"}),
-              "Seat        Chips     Chips %    Equity %          Amount    Place 1    Place 2"
-              "    Place 3    Place 4    Place 5\n"
-              "   1            3      75.00%      75.00%      750.000000     75.00%     25.00%"
-              "      0.00%      0.00%      0.00%\n"
-              "   2            1      25.00%      25.00%      250.000000     25.00%     75.00%"
-              "      0.00%      0.00%      0.00%\n");
-}
-
 // Shares of +-1e250 give amounts of some 250 digits: table rows run past any fixed buffer and
 // must still carry the whole amount, the same text as in the JSON.
 TEST(CliTable, LongRowsAreWhole) {
@@ -137,13 +127,19 @@ TEST(CliTable, LongRowsAreWhole) {
     EXPECT_FALSE(std::getline(rows, row)) << table;
 }
 
+// Seats with chips only, a negative count among them (the dialog's own numbers); places add
+// one column each.
 TEST(CliTable, ListsSeatsWithChipsOnly) {
     // Winner takes all: seat 2 gets its chip share 200/297 of the pool.
-    EXPECT_EQ(Report({"--chips=0,200,-3,0,100", "--payouts", "1", "--pool", "30"}),
-              "Seat        Chips     Chips %    Equity %          Amount\n"
-              "   2          200      67.34%      67.34%       20.202020\n"
-              "   3           -3      -1.01%       0.00%        0.000000\n"
-              "   5          100      33.67%      33.67%       10.101010\n");
+    EXPECT_EQ(Report({"--chips=0,200,-3,0,100", "--payouts", "1", "--pool", "30", "--places"}),
+              "Seat        Chips     Chips %    Equity %          Amount    Place 1    Place 2"
+              "    Place 3    Place 4    Place 5\n"
+              "   2          200      67.34%      67.34%       20.202020     67.34%     33.51%"
+              "     -0.85%      0.00%      0.00%\n"
+              "   3           -3      -1.01%       0.00%        0.000000     -1.01%     -2.60%"
+              "    103.61%      0.00%      0.00%\n"
+              "   5          100      33.67%      33.67%       10.101010     33.67%     69.09%"
+              "     -2.76%      0.00%      0.00%\n");
 }
 
 // A table read from JSON gives the very report of the same table on the command line, for
