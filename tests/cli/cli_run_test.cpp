@@ -9,6 +9,7 @@
 #include <cmath>
 #include <numeric>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
