@@ -28,7 +28,7 @@ std::string Printf(double value) {
 #endif
 }
 
-TEST(NormalizePayouts, SumsLeftToRightAndNoPayoutsGiveNotANumber) {
+TEST(NormalizePayouts, ProportionsSummedLeftToRightOrNotANumber) {
     // Exactly the sum is 4; left to right 1e16 swallows each 1 before -1e16 cancels it.
     const double payouts[5] = {1e16, 1, 1, -1e16, 1}, ratio[3] = {50, 30, 20};
     double shares[24];
@@ -36,6 +36,10 @@ TEST(NormalizePayouts, SumsLeftToRightAndNoPayoutsGiveNotANumber) {
     EXPECT_EQ(std::vector<double>(shares, shares + 5), std::vector<double>(payouts, payouts + 5));
     NormalizePayouts(ratio, shares, 3);
     EXPECT_EQ(std::vector<double>(shares, shares + 3), (std::vector<double>{0.5, 0.3, 0.2}));
+    // Finite payouts whose sum overflows keep their proportions.
+    const double huge[3] = {1e308, 1e308, 1e308};
+    NormalizePayouts(huge, shares, 3);
+    EXPECT_EQ(std::vector<double>(shares, shares + 3), std::vector<double>(3, 1.0 / 3));
     const std::vector<double> none(24, 0.0);
     NormalizePayouts(none.data(), shares, 24);
     for (double share : shares)
