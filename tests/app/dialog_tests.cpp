@@ -69,6 +69,10 @@ TEST(MainDialog, OpensWithItsDefaultsItsGridItsIconAndTheAboutEntry) {
                  EXPECT_NE(send(WM_GETICON, ICON_BIG), 0);
                  EXPECT_EQ(send(WM_GETICON, ICON_SMALL), send(WM_GETICON, ICON_BIG));
                  EXPECT_EQ(send(WM_QUERYDRAGICON, 0), send(WM_GETICON, ICON_BIG));
+                 // The dialog's init data gave "Calculate ICM" its picture.
+                 EXPECT_NE(::SendDlgItemMessageW(dlg.GetSafeHwnd(), IDC_CALCULATE, BM_GETIMAGE,
+                                                 IMAGE_BITMAP, 0),
+                           0);
 
                  // The system menu ends with a separator and the About entry.
                  HMENU hMenu = ::GetSystemMenu(dlg.GetSafeHwnd(), FALSE);
