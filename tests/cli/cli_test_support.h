@@ -21,3 +21,11 @@ inline Outcome RunTool(const std::vector<std::string>& args, const std::string& 
     const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err);
     return {status, out.str(), err.str()};
 }
+
+// "1,2,3" of {1, 2, 3}.
+inline std::string Joined(const std::vector<int>& values) {
+    std::string list;
+    for (int value : values)
+        list += (list.empty() ? "" : ",") + std::to_string(value);
+    return list;
+}
