@@ -31,11 +31,9 @@ TEST(VersionInfo, BothExecutablesNameTheProductAndItsVersion) {
         UINT nLength = 0;
         ASSERT_TRUE(
             ::VerQueryValueW(block.data(), L"\\", reinterpret_cast<LPVOID*>(&pFixed), &nLength));
-        EXPECT_EQ(pFixed->dwSignature, 0xFEEF04BDu);
         EXPECT_EQ((std::vector<DWORD>{pFixed->dwFileVersionMS, pFixed->dwFileVersionLS,
                                       pFixed->dwProductVersionMS, pFixed->dwProductVersionLS}),
                   (std::vector<DWORD>{ms, ls, ms, ls}));
-        EXPECT_EQ(pFixed->dwFileType, static_cast<DWORD>(VFT_APP));
         EXPECT_EQ(value(L"ProductName"), L"Tallyvane");
         EXPECT_EQ(value(L"ProductVersion"), TALLYVANE_VERSION);
         EXPECT_EQ(value(L"FileVersion"), TALLYVANE_VERSION);
