@@ -1,10 +1,9 @@
 // The main dialog as it opens, its system menu and About box, its grid's order and
-// clipboard, and the program's start-up around it.
+// clipboard. The program's start-up and Esc ending it are tests/e2e/start-and-close.sh's.
 #include <gmock/gmock.h>
 
 #include "app_harness.h"
 #include "recording_parent.h"
-#include "tallyvaneapp.h"
 
 namespace {
 
@@ -48,22 +47,9 @@ TEST(MainDialog, OpensWithItsDefaultsItsGridItsIconAndTheAboutEntry) {
                  ::GetWindowTextW(dlg.GetSafeHwnd(), szText, 64);
                  EXPECT_STREQ(szText, L"ICM Calculator V2.0");
 
-                 // Built for editing single cells: names and chips share the one edit profile,
-                 // equities open no editor.
-                 CFListCtrl& grid = CTallyvaneDlgTestAccess::Grid(dlg);
-                 const HWND hGrid = grid.GetSafeHwnd();
-                 CRect rcClient;
-                 ::GetClientRect(hGrid, &rcClient);
-                 for (int nCol : {kNames, kChips, kEquity}) {
-                     EXPECT_EQ(::SendMessageW(hGrid, LVM_GETCOLUMNWIDTH, nCol, 0),
-                               nCol == kEquity ? rcClient.Width() - 200 : 100);
-                     EXPECT_EQ(grid.GetProfile(grid.GetRowAt(0), nCol)->m_dwStyle,
-                               nCol == kEquity ? 0u : DWORD(FLPS_EDIT));
-                 }
+                 const HWND hGrid = CTallyvaneDlgTestAccess::Grid(dlg).GetSafeHwnd();
                  EXPECT_EQ(::SendMessageW(hGrid, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0),
                            LVS_EX_GRIDLINES);
-                 EXPECT_EQ(grid.m_dwFlags & FLF_ROWFOCUS, 0u);
-                 EXPECT_GT(grid.m_nLineHeight, 0); // asked for once the list became owner-drawn
 
                  const auto send = [&](UINT nMsg, WPARAM w) { return dlg.SendMessage(nMsg, w); };
                  EXPECT_NE(send(WM_GETICON, ICON_BIG), 0);
@@ -151,39 +137,6 @@ TEST(MainDialog, PastedSortedCalculatedCopiedAndClosed) {
         if (note.nCode == FLN_DELETEROW)
             deleted.push_back(note.hRow);
     EXPECT_EQ(deleted, rows);
-}
-
-// The application object runs the main dialog as its main window, Esc on it ends the
-// program, and nothing is left behind.
-TEST(ApplicationStart, RunsTheMainDialogAndEndsWhenItCloses) {
-    const auto countWindows = [] {
-        int nCount = 0;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND, LPARAM lParam) -> BOOL { return ++*reinterpret_cast<int*>(lParam) > 0; },
-            reinterpret_cast<LPARAM>(&nCount));
-        return nCount;
-    };
-    const int nWindowsBefore = countWindows();
-    std::wstring caption;
-    RunLater([&] {
-        CWnd* pMain = AfxGetMainWnd();
-        ASSERT_NE(pMain, nullptr);
-        wchar_t szCaption[64] = {};
-        ::GetWindowTextW(pMain->GetSafeHwnd(), szCaption, 64);
-        caption = szCaption;
-        EXPECT_TRUE(pMain->IsWindowEnabled());
-        // While another process holds the foreground the thread has no focus, and a key
-        // posted to no window would never reach the dialog: then the first tab stop.
-        HWND hTarget = ::GetFocus();
-        if (!hTarget)
-            hTarget = ::GetNextDlgTabItem(pMain->GetSafeHwnd(), nullptr, FALSE);
-        ::PostMessageW(hTarget, WM_KEYDOWN, VK_ESCAPE, 1);
-    });
-    EXPECT_FALSE(theApp.InitInstance()) << "no message loop follows the dialog";
-    EXPECT_EQ(caption, L"ICM Calculator V2.0");
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
-    EXPECT_EQ(countWindows(), nWindowsBefore);
 }
 
 } // namespace
