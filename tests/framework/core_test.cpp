@@ -35,25 +35,6 @@ TEST(CStringTest, ValueSemanticsFormatLoadStringAndIndexing) {
     EXPECT_EQ(a, L"&About Test...");
 }
 
-// The grid sorts with CompareNoCase.
-TEST(CStringTest, CompareIsOrdinalCompareNoCaseFoldsToLowerCase) {
-    struct Case {
-        const wchar_t *a, *b;
-        int compare, noCase; // signs
-    };
-    // '_' (0x5F) lies between 'A' and 'a'; digits compare as text, not as numbers.
-    const Case cases[] = {
-        {L"abc", L"abd", -1, -1},     {L"abc", L"abc", 0, 0},      {L"Ab 1", L"aB 1", -1, 0},
-        {L"apple", L"Banana", 1, -1}, {L"Zebra", L"apple", -1, 1}, {L"abc", L"ABCD", 1, -1},
-        {L"abcd", L"ABC", 1, 1},      {L"_", L"A", 1, -1},         {L"10", L"9", -1, -1},
-    };
-    const auto sign = [](int v) { return (v > 0) - (v < 0); };
-    for (const Case& c : cases) {
-        EXPECT_EQ(sign(CString(c.a).Compare(c.b)), c.compare) << c.a << " " << c.b;
-        EXPECT_EQ(sign(CString(c.a).CompareNoCase(c.b)), c.noCase) << c.a << " " << c.b;
-    }
-}
-
 using IntList = CList<int, int>;
 
 // The elements head to tail, checked against the walk from the tail and the count.
