@@ -1,5 +1,6 @@
-// Modal dialogs: their own loop, pre-translation order, data exchange and what the dialog
-// hands on to its controls. Nested dialogs, the first focus, Enter and Esc are the app's
+// Modal dialogs: their own loop, data exchange and what the dialog hands on to its controls.
+// Pre-translation (the target, then its parents, then the dialog manager) is the grid's and the
+// app's input tests'. Nested dialogs, the first focus, Enter and Esc are the app's
 // tests (the About box, the calculator's first payout field and its keys).
 #include "test_support.h"
 
@@ -20,17 +21,7 @@ std::vector<std::string> g_log;
 
 // An edit that records what reaches it.
 class LoggingEdit : public CEdit {
-public:
-    bool swallowKeys = false;
-    BOOL PreTranslateMessage(MSG* pMsg) override {
-        if (pMsg->message != WM_KEYDOWN)
-            return CEdit::PreTranslateMessage(pMsg);
-        g_log.push_back("edit-pretranslate");
-        return swallowKeys || CEdit::PreTranslateMessage(pMsg);
-    }
-
 protected:
-    afx_msg void OnKeyDown(UINT, UINT, UINT) { g_log.push_back("edit-keydown"); }
     afx_msg void OnSysColorChange() { g_log.push_back("edit-syscolorchange"); }
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection) {
         g_log.push_back("edit-settingchange " + std::to_string(uFlags) + " " +
@@ -41,7 +32,6 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(LoggingEdit, CEdit)
-ON_WM_KEYDOWN()
 ON_WM_SYSCOLORCHANGE()
 ON_WM_SETTINGCHANGE()
 ON_WM_FONTCHANGE()
@@ -57,12 +47,6 @@ public:
     LoggingEdit m_edit;
     std::function<void(TestDialog&)> run;
     int nameChanges = 0;
-
-    BOOL PreTranslateMessage(MSG* pMsg) override {
-        if (pMsg->message == WM_KEYDOWN)
-            g_log.push_back("dialog-pretranslate");
-        return CDialogEx::PreTranslateMessage(pMsg);
-    }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
@@ -94,23 +78,6 @@ ON_MESSAGE(WM_RUN, &TestDialog::OnRun)
 ON_WM_TIMER()
 ON_EN_CHANGE(IDC_NAME, &TestDialog::OnNameChange)
 END_MESSAGE_MAP()
-
-// The target first, then its parents, then the dialog manager (which hands the key to the
-// edit); a control that takes the key ends the walk. The grid and its editors rely on it.
-TEST(ModalTest, PreTranslateRunsFromTheTargetUpBeforeTheDialogManager) {
-    for (bool swallow : {false, true}) {
-        g_log.clear();
-        TestDialog dlg([swallow](TestDialog& d) {
-            d.m_edit.swallowKeys = swallow;
-            d.m_edit.PostMessage(WM_KEYDOWN, 'A', 1);
-            d.PostMessage(WM_END_WITH, IDOK);
-        });
-        EXPECT_EQ(dlg.DoModal(), IDOK);
-        const std::vector<std::string> passed{"edit-pretranslate", "dialog-pretranslate",
-                                              "edit-keydown"};
-        EXPECT_EQ(g_log, swallow ? std::vector<std::string>{passed[0]} : passed);
-    }
-}
 
 // The exchange's own writes to the edit raise no EN_CHANGE in the dialog's table; the
 // program's later change does.

@@ -1,12 +1,12 @@
 // Message tables: cracking (the grid's input tests go through its own), chaining to the base
-// class's table, commands, notifications reflected to their sender. Subclassed system controls
-// and Default() are the grid's: it subclasses its list view, and the hostile host's handlers
-// send it messages inside its handlers before they fall back on Default().
+// class's table, commands, notifications reflected to their sender; Default() in a subclassed
+// system control.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,6 +128,38 @@ TEST(DispatchTest, TablesChainCrackArgumentsMatchCommandsAndReflectNotifications
     EXPECT_EQ(g_log,
               (std::vector<std::string>{"child-notify 77", "parent-other", "child-notify 501",
                                         "child-change", "parent-killfocus", "parent-1244"}));
+}
+
+// An edit control whose WM_SETTEXT handler sends itself another message before it lets the
+// control do its own work.
+class NestingEdit : public CEdit {
+public:
+    bool nest = true;
+
+protected:
+    afx_msg LRESULT OnSetText(WPARAM, LPARAM) {
+        if (std::exchange(nest, false))
+            SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"nested"));
+        return Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(NestingEdit, CEdit)
+ON_MESSAGE(WM_SETTEXT, &NestingEdit::OnSetText)
+END_MESSAGE_MAP()
+
+// The dialog subclasses its grid, whose handlers call Default() after nested messages.
+TEST(SubclassTest, DefaultHandsOnTheMessageBeingHandledNotTheLastNestedOne) {
+    TopWindow parent;
+    ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 80, 20, parent.m_hWnd,
+                      reinterpret_cast<HMENU>(300), nullptr, nullptr);
+    NestingEdit edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(300, &parent));
+    edit.SetWindowText(L"outer");
+    CString text;
+    edit.GetWindowText(text);
+    EXPECT_EQ(text, L"outer");
 }
 
 } // namespace
