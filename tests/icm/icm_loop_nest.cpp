@@ -8,6 +8,21 @@ double Over(std::int64_t count, std::int64_t rest) {
     return static_cast<double>(count) / static_cast<double>(rest);
 }
 
+// One loop of the nest: subject a after `depth` others (the bits of `gone`) went first in some
+// order, with that order's chance and `rest` chips left. Each player p who can go next adds a's
+// term for the place after p, formed as the nested loops would form it, then the next loop runs.
+void Nest(const int c[ICM_PLAYERS], int a, unsigned gone, int depth, std::int64_t rest,
+          double chance, double P[ICM_PLAYERS][ICM_PLACES]) {
+    for (int p = 0; p < ICM_PLAYERS; ++p) {
+        if (p == a || (gone >> p & 1) != 0 || c[p] == 0)
+            continue;
+        const double q = depth == 0 ? Over(c[p], rest) : Over(c[p], rest) * chance;
+        P[a][depth + 1] += Over(c[a], rest - c[p]) * q;
+        if (depth + 2 < ICM_PLACES)
+            Nest(c, a, gone | 1u << p, depth + 1, rest - c[p], q, P);
+    }
+}
+
 } // namespace
 
 void LoopNestICMPlaces(const int c[ICM_PLAYERS], double P[ICM_PLAYERS][ICM_PLACES]) {
@@ -15,42 +30,14 @@ void LoopNestICMPlaces(const int c[ICM_PLAYERS], double P[ICM_PLAYERS][ICM_PLACE
     for (int i = 0; i < ICM_PLAYERS; ++i)
         sum += c[i];
     const auto T = static_cast<std::int64_t>(static_cast<double>(sum) + 1e-6);
-    for (int i = 0; i < ICM_PLAYERS; ++i)
-        P[i][0] = Over(c[i], T);
-
     for (int a = 0; a < ICM_PLAYERS; ++a) {
+        P[a][0] = Over(c[a], T);
         for (int j = 1; j < ICM_PLACES; ++j)
             P[a][j] = 0.0;
-        if (c[a] == 0)
-            continue;
-        for (int p1 = 0; p1 < ICM_PLAYERS; ++p1) {
-            if (p1 == a || c[p1] == 0)
-                continue;
-            const std::int64_t R1 = T - c[p1];
-            P[a][1] += Over(c[a], R1) * P[p1][0];
-            for (int p2 = 0; p2 < ICM_PLAYERS; ++p2) {
-                if (p2 == a || p2 == p1 || c[p2] == 0)
-                    continue;
-                const double q2 = Over(c[p2], R1) * P[p1][0];
-                const std::int64_t R2 = T - c[p1] - c[p2];
-                P[a][2] += Over(c[a], R2) * q2;
-                for (int p3 = 0; p3 < ICM_PLAYERS; ++p3) {
-                    if (p3 == a || p3 == p1 || p3 == p2 || c[p3] == 0)
-                        continue;
-                    const double q3 = Over(c[p3], R2) * q2;
-                    const std::int64_t R3 = T - c[p1] - c[p2] - c[p3];
-                    P[a][3] += q3 * Over(c[a], R3);
-                    for (int p4 = 0; p4 < ICM_PLAYERS; ++p4) {
-                        if (p4 == a || p4 == p1 || p4 == p2 || p4 == p3 || c[p4] == 0)
-                            continue;
-                        const double q4 = q3 * Over(c[p4], R3);
-                        const std::int64_t R4 = T - c[p1] - c[p2] - c[p3] - c[p4];
-                        P[a][4] += q4 * Over(c[a], R4);
-                    }
-                }
-            }
-        }
     }
+    for (int a = 0; a < ICM_PLAYERS; ++a)
+        if (c[a] != 0)
+            Nest(c, a, 0, 0, T, 1.0, P);
 }
 
 void LoopNestICMEquity(const int chips[ICM_PLAYERS], double equity[ICM_PLAYERS],
