@@ -1,4 +1,3 @@
-#include "calculation.h"
 #include "cli_test_support.h"
 #include "icm_exact.h"
 
@@ -154,31 +153,6 @@ TEST(CliInput, ReportsAsTheCommandLineDoes) {
             flags.insert(flags.end(), {"--pool", t.pool});
         EXPECT_EQ(Report({"--input", "-", "--places"}, json), Report(flags)) << json;
     }
-}
-
-TEST(CliEngine, SmallTablesKeepTheExactEngines) {
-    const auto seats = [](int players, int empty, int negative) {
-        std::vector<int> chips(static_cast<std::size_t>(players + empty), 0);
-        for (int i = 0; i < players; ++i)
-            chips[static_cast<std::size_t>(i)] = i < negative ? -1 : 100 + i;
-        return chips;
-    };
-    const struct {
-        std::vector<int> chips;
-        std::size_t places;
-        Engine engine;
-    } cases[] = {
-        {seats(10, 0, 0), 5, Engine::Dialog},
-        {seats(3, 0, 1), 1, Engine::Dialog},
-        {seats(10, 0, 0), 6, Engine::WholeTable},
-        {seats(kWholeTablePlayers, 100, 0), 10, Engine::WholeTable},
-        {seats(kWholeTablePlayers + 1, 0, 0), 2, Engine::Field},
-        {seats(kWholeTablePlayersAllPaid, 0, 0), kWholeTablePlayersAllPaid, Engine::WholeTable},
-        {seats(kWholeTablePlayersAllPaid + 1, 5, 0), 30, Engine::Field},
-        {seats(24, 10, 1), 30, Engine::WholeTable},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ChooseEngine(c.chips, c.places), c.engine) << c.chips.size() << " seats";
 }
 
 } // namespace
