@@ -41,26 +41,12 @@ protected:
     CTallyvaneDlg m_dlg;
 };
 
-// A click, digits and Enter store the chip count; Enter on the editor does not press
-// the default button. Arrows and Tab and Shift+Tab stay in the grid rather than move
-// between the dialog's controls; the tabs store, move and reopen.
-TEST_F(TypingIntoTheGrid, ClickDigitsEnterArrowsAndTabs) {
+// Arrows and Tab and Shift+Tab stay in the grid rather than move between the dialog's
+// controls; the tabs store, move and reopen. (A click, digits and Enter storing a chip count
+// without pressing the default button: tests/e2e/type-worked-example.sh.)
+TEST_F(TypingIntoTheGrid, ArrowsAndTabsStayInTheGrid) {
     RunSteps(m_dlg, {
-                        [&] { ClickCell(0, kChips); },
-                        [&] {
-                            EXPECT_EQ(Editor(m_dlg), nullptr); // a click only focuses the cell
-                            TypeText(L"50");
-                        },
-                        [&] {
-                            EXPECT_EQ(EditorText(), L"50");
-                            PressKey(VK_RETURN);
-                        },
-                        [&] {
-                            EXPECT_EQ(Cell(0, kChips), L"50");
-                            EXPECT_EQ(::GetFocus(), Grid().GetSafeHwnd());
-                            EXPECT_EQ(Editor(m_dlg), nullptr);
-                            ClickCell(4, kChips);
-                        },
+                        [&] { ClickCell(4, kChips); },
                         [&] { PressKey(VK_DOWN); },
                         [&] {
                             EXPECT_EQ(FocusRow(), 5);
