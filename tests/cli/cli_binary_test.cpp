@@ -13,11 +13,6 @@
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
 std::string Take(const std::string& path) {
     std::stringstream text;
     text << std::ifstream(path).rdbuf();
@@ -26,7 +21,7 @@ std::string Take(const std::string& path) {
 }
 
 // Runs the real executable with stdout and stderr captured in separate files.
-Result Spawn(const std::string& base, const std::string& args) {
+Outcome Spawn(const std::string& base, const std::string& args) {
     const std::string command =
         "'" TALLYVANE_ICM_EXE "' " + args + " </dev/null >" + base + ".out 2>" + base + ".err";
     const int status = std::system(command.c_str());
@@ -39,12 +34,12 @@ Result Spawn(const std::string& base, const std::string& args) {
 TEST(CliBinary, ReportsOnStandardOutputAndRefusesOnStandardError) {
     const std::string base = testing::TempDir() + "cli_binary_test." + std::to_string(getpid());
     std::ofstream(base + ".json") << R"({"chips": [50, 30, 20], "payouts": [5, 3, 2]})";
-    const Result r = Spawn(base, "--input '" + base + ".json'");
+    const Outcome r = Spawn(base, "--input '" + base + ".json'");
     unlink((base + ".json").c_str());
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, RunTool({"--chips", "50,30,20", "--payouts", "5,3,2"}).out);
-    const Result refused = Spawn(base, "--chips 1");
+    const Outcome refused = Spawn(base, "--chips 1");
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.out, "");
     EXPECT_EQ(refused.err, "tallyvane-icm: --payouts is required with --chips\n");
