@@ -3,6 +3,7 @@
 #include "icm_deal.h"
 #include "icm_exact.h"
 #include "icm_field.h"
+#include "icm_money.h"
 
 #include <gtest/gtest.h>
 
@@ -57,10 +58,8 @@ TEST(IcmDeal, ColumnsSumExactlyOnRandomFields) {
         for (double& payout : payouts)
             payout = static_cast<double>(rng() % 1000);
         payouts[0] += 1;
-        const double sum = std::accumulate(payouts.begin(), payouts.end(), 0.0);
-        std::vector<double> shares;
-        for (double payout : payouts)
-            shares.push_back(payout / sum);
+        std::vector<double> shares(payouts.size()), reduced(payouts.size());
+        NormalizePayouts(payouts.data(), shares.data(), static_cast<int>(payouts.size()));
         const Cents pool = static_cast<Cents>(1 + rng() % 10'000'000'000);
         const auto Equities = chips.size() <= 16 ? ComputeICMEquities : ComputeFieldEquities;
         const std::vector<double> equity = Equities(chips, shares);
@@ -69,11 +68,8 @@ TEST(IcmDeal, ColumnsSumExactlyOnRandomFields) {
             nobody ? 0 : static_cast<Cents>(rng() % (FirstPlaceCents(shares, pool) + 1));
         const IcmDeal deal = ComputeIcmDeal(chips, equity, shares, pool, aside);
 
-        std::vector<double> reduced(payouts);
-        reduced[0] -= static_cast<double>(aside) / static_cast<double>(pool) * sum;
-        const double rest = std::accumulate(reduced.begin(), reduced.end(), 0.0);
-        for (double& payout : reduced)
-            payout /= rest;
+        shares[0] -= static_cast<double>(aside) / static_cast<double>(pool);
+        NormalizePayouts(shares.data(), reduced.data(), static_cast<int>(shares.size()));
         const std::vector<double> kept = Equities(chips, reduced);
         for (std::size_t i = 0; i < chips.size(); ++i) {
             EXPECT_NEAR(static_cast<double>(deal.icm[i]), equity[i] * pool, 1.0) << t;
