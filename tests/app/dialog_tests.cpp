@@ -95,9 +95,10 @@ TEST(MainDialog, SystemCommands) {
     EXPECT_EQ(nResult, IDCANCEL);
 }
 
-// Chip counts pasted as a column feed the calculation as typed ones do. Sorted by a click
-// on the chips heading (as text, equal rows keeping their order), the equities land in
-// the rows whose chips produced them, and the copied table holds every row as shown.
+// Chip counts pasted as a column feed the calculation as typed ones do. Sorted by chips (as
+// text, equal rows keeping their order; a click on the heading sorts as the grid's mouse tests
+// show), the equities land in the rows whose chips produced them, and the copied table holds
+// every row as shown.
 // Closing the dialog deletes the ten rows in order, each with its notification.
 TEST(MainDialog, PastedSortedCalculatedCopiedAndClosed) {
     CTallyvaneDlg dlg;
@@ -109,13 +110,7 @@ TEST(MainDialog, PastedSortedCalculatedCopiedAndClosed) {
                  EnterInputs(dlg, {L"50", L"30", L"20"}, {});
                  grid.SetFocusCell(grid.GetRowAt(0), kChips);
                  EXPECT_EQ(grid.PasteText(L"20\r\n50\r\n30\r\n"), 3);
-                 const HWND hHeader = reinterpret_cast<HWND>(grid.SendMessage(LVM_GETHEADER));
-                 RECT rc = {};
-                 ::SendMessageW(hHeader, HDM_GETITEMRECT, kChips, reinterpret_cast<LPARAM>(&rc));
-                 const LPARAM lPoint =
-                     MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-                 ::SendMessageW(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
-                 ::SendMessageW(hHeader, WM_LBUTTONUP, 0, lPoint);
+                 grid.SortColumn(kChips, FALSE);
                  PressCalculate(dlg);
                  table = static_cast<LPCWSTR>(grid.GetTableText());
                  for (int i = 0; i < grid.GetRowCount(); ++i)
