@@ -28,7 +28,8 @@ std::string Printf(double value) {
 #endif
 }
 
-TEST(NormalizePayouts, ProportionsSummedLeftToRightOrNotANumber) {
+// All-zero payouts giving not-a-number shares are the command line's and the dialog's tests'.
+TEST(NormalizePayouts, ProportionsSummedLeftToRight) {
     // Exactly the sum is 4; left to right 1e16 swallows each 1 before -1e16 cancels it.
     const double payouts[5] = {1e16, 1, 1, -1e16, 1}, ratio[3] = {50, 30, 20};
     double shares[24];
@@ -40,10 +41,6 @@ TEST(NormalizePayouts, ProportionsSummedLeftToRightOrNotANumber) {
     const double huge[3] = {1e308, 1e308, 1e308};
     NormalizePayouts(huge, shares, 3);
     EXPECT_EQ(std::vector<double>(shares, shares + 3), std::vector<double>(3, 1.0 / 3));
-    const std::vector<double> none(24, 0.0);
-    NormalizePayouts(none.data(), shares, 24);
-    for (double share : shares)
-        EXPECT_TRUE(std::isnan(share)) << share;
 }
 
 TEST(FormatAmount, WritesWhatPrintfWrites) {
@@ -65,14 +62,11 @@ TEST(FormatAmount, WritesWhatPrintfWrites) {
         ASSERT_EQ(FormatAmount(value, 1), Printf(value)) << value;
 }
 
+// The worked amounts, a negative pool's "-0.000000" and not-a-number are the dialog's tests'.
 TEST(FormatAmount, MultipliesByThePoolAndWritesNotANumberWithoutSign) {
-    EXPECT_EQ(FormatAmount(0.3839285714285714, 1000), "383.928571");
-    // An empty seat's 0 times a negative pool keeps its sign, as the dialog shows it.
-    EXPECT_EQ(FormatAmount(0, -1000), "-0.000000");
     EXPECT_EQ(FormatAmount(1e300, 1e300), "inf");
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(FormatAmount(nan, 1000), "nan");
-    EXPECT_EQ(FormatAmount(-nan, 1000), "nan");
     EXPECT_EQ(FormatAmount(std::copysign(nan, -1.0), 1), "nan");
     // An empty seat's share is nothing of any pool, where 0 * pool would be not-a-number.
     for (double pool : {std::numeric_limits<double>::infinity(), -HUGE_VAL, nan})
