@@ -64,13 +64,12 @@ INT_PTR RunSteps(CDialog& dlg, std::vector<Step> steps) {
     ScheduleNext(run);
     // As in the program, the dialog is the application's main window, so the dialogs it
     // opens are owned by it.
-    CWinApp* pApp = AfxGetApp();
-    CWnd* pOuterMain = pApp != nullptr ? pApp->m_pMainWnd : nullptr;
-    if (pApp != nullptr && pOuterMain == nullptr)
+    CWinApp* pApp = AfxGetApp(); // the program's own, linked into every test program here
+    CWnd* pOuterMain = pApp->m_pMainWnd;
+    if (pOuterMain == nullptr)
         pApp->m_pMainWnd = &dlg;
     const INT_PTR nResult = dlg.DoModal();
-    if (pApp != nullptr)
-        pApp->m_pMainWnd = pOuterMain;
+    pApp->m_pMainWnd = pOuterMain;
     if (run->nTicket) // a step left behind would run in a later test's dialog
         CancelIfPending(run->nTicket);
     EXPECT_EQ(run->nNext, run->steps.size()) << "the dialog ended (" << nResult << ") early";

@@ -37,6 +37,5 @@ TEST(VersionInfo, BothExecutablesNameTheProductAndItsVersion) {
         EXPECT_EQ(value(L"ProductName"), L"Tallyvane");
         EXPECT_EQ(value(L"ProductVersion"), TALLYVANE_VERSION);
         EXPECT_EQ(value(L"FileVersion"), TALLYVANE_VERSION);
-        EXPECT_EQ(value(L"OriginalFilename"), file);
     }
 }
