@@ -3,6 +3,7 @@
 #include "icm_exact.h"
 #include "icm_field.h"
 #include "icm_field_reference.h"
+#include "icm_money.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,10 @@ void ExpectClose(const Vector& got, const Vector& want, double relative = 1e-10)
 }
 
 Vector Payouts(int places, double falloff) { // shares falling as 1 / m^falloff
-    Vector shares(places);
+    Vector payouts(places), shares(places);
     for (int m = 0; m < places; ++m)
-        shares[m] = 1 / std::pow(m + 1.0, falloff);
-    const double sum = std::accumulate(shares.begin(), shares.end(), 0.0);
-    for (double& share : shares)
-        share /= sum;
+        payouts[m] = 1 / std::pow(m + 1.0, falloff);
+    NormalizePayouts(payouts.data(), shares.data(), places);
     return shares;
 }
 
