@@ -11,13 +11,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-struct Entry {
-    CString strText;
-    DWORD dwData;
-    bool operator==(const Entry& other) const {
-        return strText == other.strText && dwData == other.dwData;
-    }
-};
+using Entry = std::pair<CString, DWORD>; // text, item data
 using Entries = std::vector<Entry>;
 
 class GridComboTest : public PaintedGridTest {
@@ -33,7 +27,7 @@ protected:
     void SetEntries(const Entries& entries) {
         Profile()->m_ComboItems.RemoveAll();
         for (const Entry& entry : entries)
-            Profile()->m_ComboItems.Add(FL_COMBOITEM{entry.strText, entry.dwData});
+            Profile()->m_ComboItems.Add(FL_COMBOITEM{entry.first, entry.second});
     }
     static Entries Offered(CFList_ComboBox* pCombo) {
         Entries entries;
@@ -72,7 +66,7 @@ TEST_F(GridComboTest, ValueIsPreselectedAndAddedWhenMissing) {
         SetEntries(c.entries);
         // The editor window by itself over row 1's cell, as the grid would open it.
         auto* pCombo = new CFList_ComboBox(&m_grid, m_rows[1], 1, &Profile()->m_ComboItems,
-                                           c.value.strText, c.value.dwData);
+                                           c.value.first, c.value.second);
         EXPECT_TRUE(
             pCombo->Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | c.dwStyle,
                            CRect(80, 20, 180, 200), &m_grid, FL_EDITOR_ID_COMBO));
@@ -107,8 +101,8 @@ protected:
         return Entry{m_grid.GetItemText(m_rows[1], 1), m_grid.GetItem(m_rows[1], 1)->m_dwData};
     }
     void ExpectFocus(int nRow, int nCol) {
-        EXPECT_EQ(m_grid.m_hFocusRow, m_rows[nRow]);
-        EXPECT_EQ(m_grid.GetFocusCol(), nCol);
+        EXPECT_EQ(std::make_pair(m_grid.m_hFocusRow, m_grid.GetFocusCol()),
+                  std::make_pair(m_rows[nRow], nCol));
     }
     size_t ComboWindows() { return EditorWindows(FL_EDITOR_ID_COMBO).size(); }
 };

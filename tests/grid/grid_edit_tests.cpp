@@ -198,18 +198,20 @@ TEST_F(GridEditTest, TwoLineRowsEditMultiLineControlEnterBreaksTheLine) {
     EXPECT_EQ(Text(m_rows[0], 0), L"a\r\nb");
 }
 
-// A text cell with a button: the button, or Space, reports a click instead.
+// A text cell with a button: the button, or Space, reports a click instead. The button
+// is there only once the cell is the focus cell: the first click just focuses it.
 TEST_F(GridEditTest, ButtonOfATextCellAndSpaceSendButtonClick) {
     const int nButtonEdit = m_grid.AddProfile(FLPS_EDIT | FLPS_BUTTON);
     for (POSITION hRow : m_rows)
         m_grid.GetItem(hRow, 1)->m_nProfile = nButtonEdit;
     m_grid.SetItemText(m_rows[0], 1, L"12");
     m_grid.SetItemData(m_rows[0], 1, 77);
-    Focus(m_rows[0], 1);
+    Focus(m_rows[1], 1);
+    SendClick(m_rows[0], 1);
     SendClick(m_rows[0], 1, WM_LBUTTONDOWN, FLR_BUTTON);
     EXPECT_EQ(Editor(), nullptr);
-    ASSERT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BUTTONCLICK)));
-    EXPECT_EQ(std::make_tuple(m_notes.Log()[0].strText, m_notes.Log()[0].dwData),
+    ASSERT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE), Fln(FLN_BUTTONCLICK)));
+    EXPECT_EQ(std::make_tuple(m_notes.Log()[1].strText, m_notes.Log()[1].dwData),
               std::make_tuple(CString(L"12"), DWORD(77)));
     // Space: the parent writes what the cell becomes.
     m_notes.EditWith(FLN_BUTTONCLICK, [](FL_NOTIFY& notify) {

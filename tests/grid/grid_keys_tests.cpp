@@ -93,16 +93,6 @@ TEST_F(GridKeysTest, KeysMoveTheFocusCellWithinTheGrid) {
     }
 }
 
-TEST_F(GridKeysTest, PageKeysMoveOneRowWhenNotEvenOneRowFitsThePage) {
-    FitRowsPerPage(0);
-    ASSERT_LE(ListSend(LVM_GETCOUNTPERPAGE), 1); // the list view may count a part row
-    Focus(m_rows[4], 1);
-    for (const auto& [wVk, nRow] : {std::pair{VK_NEXT, 5}, std::pair{VK_PRIOR, 4}}) {
-        Key(wVk);
-        ExpectFocus(m_rows[nRow], 1);
-    }
-}
-
 // Keypad plus and minus expand and collapse the focus row; with whole-row focus the
 // arrows still move between rows.
 TEST_F(GridKeysTest, PlusAndMinusExpandAndCollapseRowFocusArrowsMove) {

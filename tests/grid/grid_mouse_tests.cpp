@@ -69,17 +69,6 @@ TEST_F(GridMouseTest, ExpanderClickTogglesTheRowAndLeavesTheFocus) {
     EXPECT_GRID_CONSISTENT();
 }
 
-TEST_F(GridMouseTest, ButtonActsOnlyOnTheSecondClick) {
-    const int nButton = m_grid.AddProfile(FLPS_BUTTON);
-    m_grid.GetItem(m_rows[2], 2)->m_nProfile = nButton;
-    Focus(m_rows[0], 0);
-    // The button is not there before the cell is the focus cell.
-    SendClick(m_rows[2], 2);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    SendClick(m_rows[2], 2, WM_LBUTTONDOWN, FLR_BUTTON);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE), Fln(FLN_BUTTONCLICK)));
-}
-
 TEST_F(GridMouseTest, DividerDragAndHeadingClickWhileEditingCommitThenResizeOrSort) {
     Focus(m_rows[0], 1);
     Type(L"31");

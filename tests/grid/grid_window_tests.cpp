@@ -14,6 +14,10 @@ protected:
         GridTest::TearDown();
         ::DeleteObject(m_hFont);
     }
+    int ItemHeight(int nItem) const {
+        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+        return ListSend(LVM_GETITEMRECT, nItem, LPARAM(&rc)) ? rc.bottom - rc.top : -1;
+    }
     int FontLineHeight() {
         HDC hDC = ::GetDC(List());
         HGDIOBJ hOld = ::SelectObject(hDC, HFONT(ListSend(WM_GETFONT)));
