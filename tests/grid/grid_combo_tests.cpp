@@ -169,43 +169,6 @@ TEST_F(GridDropDownTest, MouseAndTabStoreTheEntryEscapeStoresNothing) {
     }
 }
 
-TEST_F(GridDropDownTest, EditableDropDownStoresTypedTextWithoutItemData) {
-    Profile()->m_dwStyle |= FLPS_EDIT;
-    ::SendMessageW(List(), WM_CHAR, L'Y', 0);
-    ASSERT_NE(Editor(), nullptr);
-    ::SendMessageW(Info().hwndItem, WM_CHAR, L'e', 0);
-    ::SendMessageW(Info().hwndItem, WM_CHAR, L's', 0);
-
-    ::SetFocus(List()); // ends the edit like a click elsewhere
-    EXPECT_EQ(Cell(), (Entry{L"Yes", 0}));
-    ExpectFocus(1, 1);
-    EXPECT_THAT(m_notes.Log(), ElementsAre(Note(FLN_BEGINCOMBO, m_rows[1], 1),
-                                           NoteText(FLN_ENDEDIT, m_rows[1], 1, L"Yes")));
-    EXPECT_EQ(m_notes.Log()[1].dwData, 0u);
-    Pump();
-}
-
-TEST_F(GridDropDownTest, AnswerTwoKeepsTheListOpenAfterStoring) {
-    m_notes.AnswerWith(FLN_ENDEDIT, FLNR_KEEPEDIT);
-    Key(List(), VK_F2);
-    CFList_ComboBox* pCombo = Editor();
-    Key(Combo(), VK_DOWN);
-    Key(Combo(), VK_TAB);
-    EXPECT_EQ(m_grid.m_pEditor, pCombo);
-    EXPECT_EQ(::GetFocus(), pCombo->GetSafeHwnd());
-    EXPECT_EQ(Cell(), (Entry{L"Blue", 3}));
-    Pump();
-    EXPECT_EQ(ComboWindows(), 1u);
-    // A later loss of the focus ends the edit as Enter, not as the kept round's
-    // Tab: the focus cell stays.
-    m_notes.AnswerWith(FLN_ENDEDIT, 0);
-    ::SetFocus(List());
-    Pump();
-    EXPECT_EQ(m_grid.m_pEditor, nullptr);
-    ExpectFocus(1, 1);
-    EXPECT_EQ(ComboWindows(), 0u);
-}
-
 // The list in the grid's font; the frame painted over the combo box's own blends into
 // the cells above and below, and its button gives way to a grid line.
 TEST_F(GridDropDownTest, ListTakesTheGridsFontAndItsFrameTheNeighbouringCellsColours) {

@@ -183,21 +183,6 @@ TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     }
 }
 
-TEST_F(GridEditTest, TwoLineRowsEditMultiLineControlEnterBreaksTheLine) {
-    m_grid.m_nLinesPerRow = 2;
-    Focus(m_rows[0], 0);
-    Type(L"a");
-    ASSERT_NE(Editor(), nullptr);
-    EXPECT_EQ(::GetWindowLongW(Editor(), GWL_STYLE) & (ES_MULTILINE | ES_WANTRETURN),
-              ES_MULTILINE | ES_WANTRETURN);
-    KeyWith(VK_CONTROL, VK_RETURN);
-    Type(L"b");
-    ExpectOpen(L"a\r\nb");
-    Key(VK_RETURN);
-    EXPECT_EQ(Editor(), nullptr);
-    EXPECT_EQ(Text(m_rows[0], 0), L"a\r\nb");
-}
-
 // A text cell with a button: the button, or Space, reports a click instead. The button
 // is there only once the cell is the focus cell: the first click just focuses it.
 TEST_F(GridEditTest, ButtonOfATextCellAndSpaceSendButtonClick) {

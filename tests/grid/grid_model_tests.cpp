@@ -20,17 +20,6 @@ TEST_F(GridModelTest, ProfilesCountFromZeroAndTheFirstColumnMakesAnOwnerDrawnRep
     EXPECT_EQ(ListSend(LVM_GETCOLUMNWIDTH, 0), 90);
 }
 
-TEST_F(GridModelTest, FormatsBecomeAlignmentsOnlyAsWholeValuesAndHeadingsAreCutTo199) {
-    const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER, LVCFMT_RIGHT | LVCFMT_IMAGE,
-                           LVCFMT_CENTER | LVCFMT_BITMAP_ON_RIGHT};
-    const UINT aligns[] = {DT_LEFT, DT_RIGHT, DT_CENTER, DT_LEFT, DT_LEFT};
-    for (int i = 0; i < 5; i++) {
-        m_grid.InsertColumn(i, CString(L'x', 197 + i), 40, formats[i], -1);
-        EXPECT_EQ(m_grid.GetColumn(i)->m_nAlign, aligns[i]) << "format " << formats[i];
-        EXPECT_EQ(m_grid.GetColumnHeading(i), CString(L'x', std::min(197 + i, 199)));
-    }
-}
-
 TEST_F(GridModelTest, ColumnAtZeroShiftsEveryRowsCellsRightOutsideTheColumnsNothingChanges) {
     const DWORD dwStyle = m_grid.GetStyle();
     // A position past the end would put the records and the list view's column at

@@ -99,21 +99,4 @@ TEST_F(GridMouseTest, DividerDragAndHeadingClickWhileEditingCommitThenResizeOrSo
     EXPECT_GRID_CONSISTENT();
 }
 
-// The grid's own window creation: report view, one selection, owner-drawn rows, and
-// never the list view's label editing.
-TEST(GridCreateTest, OwnWindowIsAnOwnerDrawnReportWithoutLabelEditing) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
-    ::InitCommonControlsEx(&icc);
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr,
-                                nullptr));
-    CFListCtrl grid;
-    ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_EDITLABELS, RECT{0, 0, 100, 100},
-                            &parent, 7));
-    const DWORD dwShown = LVS_TYPEMASK | LVS_EDITLABELS | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
-    EXPECT_EQ(grid.GetStyle() & (dwShown | LVS_OWNERDRAWFIXED),
-              DWORD(LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDRAWFIXED));
-    parent.DestroyWindow();
-}
-
 } // namespace

@@ -29,33 +29,6 @@ protected:
     Rows m_rows;
 };
 
-// A separate notification window takes the place of the parent.
-TEST_F(GridNotifyTest, NotificationsReachOnlyTheNotifyWindow) {
-    CWnd other;
-    RecordingParent otherNotes;
-    other.Attach(
-        ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
-    otherNotes.Attach(other.GetSafeHwnd());
-    m_grid.m_pNotifyWnd = &other;
-    m_grid.SetFocusCell(m_rows[2], 1);
-    EXPECT_THAT(m_notes.Codes(), IsEmpty());
-    EXPECT_THAT(otherNotes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    m_grid.m_pNotifyWnd = nullptr;
-    ::DestroyWindow(other.Detach());
-}
-
-TEST_F(GridNotifyTest, ItemDataIsStoredSilentlyButACheckStateRepaints) {
-    ::UpdateWindow(List()); // paint what inserting the rows left invalid
-    TakeDrawn();
-    m_grid.SetItemData(m_rows[1], 0, 5);
-    EXPECT_EQ(std::make_pair(m_grid.GetItem(m_rows[1], 0)->m_dwData, TakeDrawn()),
-              std::make_pair(DWORD(5), std::vector<UINT>{}));
-    m_grid.SetCheck(m_rows[1], 2, 1);
-    EXPECT_EQ(std::make_pair(m_grid.GetItem(m_rows[1], 2)->m_nCheck, TakeDrawn()),
-              std::make_pair(1, std::vector<UINT>{1}));
-    EXPECT_THAT(m_notes.Codes(), IsEmpty());
-}
-
 TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsNotifiesOnceClampsTheColumnOrTakesTheRow) {
     m_grid.SetFocusCell(m_rows[0], 1);
     ::UpdateWindow(List());

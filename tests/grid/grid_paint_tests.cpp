@@ -183,24 +183,6 @@ TEST_F(GridPaintTest, ExpanderShowsPlusWhenCollapsedMinusWhenExpandedNothingWith
     EXPECT_EQ(m_pCanvas->Count(rcGround, kListBk), rcGround.Width() * rcGround.Height());
 }
 
-TEST_F(GridPaintTest, CheckBoxStatesDrawThreeDifferentBoxesAndUnknownStatesAnEmptyOne) {
-    std::vector<std::vector<COLORREF>> boxes;
-    std::vector<ptrdiff_t> ink;
-    UseProfile(m_rows[0], 1, FLPS_CHECKBOX);
-    for (int nCheck : {0, 1, 2, 7}) {
-        m_grid.GetItem(m_rows[0], 1)->m_nCheck = nCheck;
-        PaintRow(m_rows[0]);
-        CRect rcBox = Part(m_rows[0], 1, FLR_CHECKBOX);
-        EXPECT_EQ(m_pCanvas->At(rcBox.left + 1, rcBox.top + 1), kListBk); // the 2-pixel margin
-        rcBox.DeflateRect(2, 2);
-        boxes.push_back(m_pCanvas->Pixels(rcBox));
-        ink.push_back(std::count(boxes.back().begin(), boxes.back().end(), Sys(COLOR_WINDOWTEXT)));
-    }
-    EXPECT_TRUE(boxes[0] != boxes[1] && boxes[1] != boxes[2] && boxes[0] != boxes[2]);
-    EXPECT_EQ(boxes[3], boxes[0]);
-    EXPECT_TRUE(ink[0] == 0 && ink[1] > ink[2]) << ink[1] << " " << ink[2]; // greyed
-}
-
 // The most runs of glyph pixels ('#') along any one pixel row of a picture.
 int MostRuns(const std::vector<std::string>& picture) {
     int nMost = 0;
