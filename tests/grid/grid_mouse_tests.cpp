@@ -1,5 +1,5 @@
-// Clicks: focus, check boxes, expanders, the context menu request; column widths
-// dragged in the header; the window style the grid creates itself with.
+// Clicks: focus, expanders, the context menu request; column widths dragged in the
+// header, and heading clicks, while editing.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -29,31 +29,6 @@ TEST_F(GridMouseTest, ClickAndContextMenuRequestFocusTheCell) {
     ListSend(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(pt.x, pt.y));
     ExpectFocus(m_rows[3], 1);
     EXPECT_EQ(Editor(), nullptr);
-}
-
-TEST_F(GridMouseTest, CheckBoxClickProposesTheToggledStateOnlyForAutoCheck) {
-    const int nAuto = m_grid.AddProfile(FLPS_CHECKBOX | FLPS_AUTOCHECK);
-    const int nManual = m_grid.AddProfile(FLPS_CHECKBOX);
-    m_grid.GetItem(m_rows[0], 2)->m_nProfile = nAuto;
-    m_grid.GetItem(m_rows[1], 2)->m_nProfile = nManual;
-    const auto clickBox = [&](POSITION hRow) { SendClick(hRow, 2, WM_LBUTTONDOWN, FLR_CHECKBOX); };
-
-    const auto check = [&](int nRow) { return m_grid.GetItem(m_rows[nRow], 2)->m_nCheck; };
-    const auto proposed = [&] { return m_notes.Log().back().nCheck; };
-
-    clickBox(m_rows[0]);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE), Fln(FLN_CHECKCLICK)));
-    EXPECT_EQ(std::make_pair(check(0), proposed()), std::make_pair(1, 1));
-    clickBox(m_rows[0]);
-    EXPECT_EQ(std::make_pair(check(0), proposed()), std::make_pair(0, 0));
-    // Without auto-check the parent gets the current state and writes the new one.
-    m_notes.EditWith(FLN_CHECKCLICK, [](FL_NOTIFY& notify) { notify.nCheck = 2; });
-    clickBox(m_rows[1]);
-    EXPECT_EQ(std::make_pair(check(1), proposed()), std::make_pair(2, 0));
-    // A veto keeps the state.
-    m_notes.AnswerWith(FLN_CHECKCLICK, FLNR_VETO);
-    clickBox(m_rows[0]);
-    EXPECT_EQ(check(0), 0);
 }
 
 TEST_F(GridMouseTest, ExpanderClickTogglesTheRowAndLeavesTheFocus) {

@@ -1,4 +1,4 @@
-// The notification window, the cell-value setters and the focus cell.
+// The focus cell: its notifications and repaints.
 #include "grid_fixture.h"
 
 namespace {

@@ -113,7 +113,7 @@ TEST_F(GridPaintTest, OpenEditorShowsTheCellOnPlainGroundAndIsNeverPaintedOver) 
     EXPECT_EQ(m_pCanvas->Count(rcEditor, kUnpainted), 0);
 }
 
-TEST_F(GridPaintTest, TextOfAnyLengthStaysInsideItsLabelAndTwoLineRowsWrap) {
+TEST_F(GridPaintTest, TextOfAnyLengthStaysInsideItsLabel) {
     std::wstring strHuge, strAstral;
     for (int i = 0; i < 1000; i++)
         strHuge += L"word word ", strAstral += i < 40 ? L"\U0001F600\U00010348" : L"";
@@ -144,16 +144,6 @@ TEST_F(GridPaintTest, TextOfAnyLengthStaysInsideItsLabelAndTwoLineRowsWrap) {
     // Every row was painted whole and nothing else.
     const CRect rcRow = Part(m_rows[1], 0, FLR_ROW);
     EXPECT_EQ(m_pCanvas->Count(kAll, kUnpainted), 320 * 240 - rcRow.Width() * rcRow.Height());
-
-    m_grid.m_nLinesPerRow = 2;
-    ListSend(WM_SETFONT, WPARAM(m_hFont), FALSE); // measures the rows anew
-    m_grid.SetItemText(m_rows[0], 1, L"one two three four five six");
-    PaintRow(m_rows[0]);
-    CRect rcSecondLine = Part(m_rows[0], 1, FLR_LABEL);
-    rcSecondLine.top += 1 + m_grid.m_nLineHeight;
-    EXPECT_GT(m_pCanvas->Count(rcSecondLine, kListText), 0);
-    // Taller than any before: the off-screen bitmap grew to paint it whole.
-    EXPECT_EQ(m_pCanvas->Count(Part(m_rows[0], 0, FLR_ROW), kUnpainted), 0);
 }
 
 TEST_F(GridPaintTest, ExpanderShowsPlusWhenCollapsedMinusWhenExpandedNothingWithoutChildren) {
@@ -357,14 +347,11 @@ TEST_F(GridBufferTest, ColumnFitsItsWidestShownTextWithItsCellPartsOrItsHeading)
     EXPECT_EQ(fit(1, kHeading), TextWidth(m_hFont, kHeading) + 20);
     EXPECT_EQ(fit(2, L""), 30);
 
-    // -1 means the only column of a header-less grid; this one has a header. Wrapped
-    // rows have no single width to fit.
+    // -1 means the only column of a header-less grid; this one has a header.
     const int nBefore = width(0);
     m_grid.AutoSizeColumn(-1);
     m_grid.AutoSizeColumn(3);
     EXPECT_EQ(width(0), nBefore);
-    m_grid.m_nLinesPerRow = 2;
-    EXPECT_EQ(fit(1, L"C"), TextWidth(m_hFont, kHeading) + 20);
 }
 
 class GridHeaderlessFitTest : public PaintedGridTest {
