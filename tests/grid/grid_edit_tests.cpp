@@ -183,37 +183,6 @@ TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     }
 }
 
-// A text cell with a button: the button, or Space, reports a click instead. The button
-// is there only once the cell is the focus cell: the first click just focuses it.
-TEST_F(GridEditTest, ButtonOfATextCellAndSpaceSendButtonClick) {
-    const int nButtonEdit = m_grid.AddProfile(FLPS_EDIT | FLPS_BUTTON);
-    for (POSITION hRow : m_rows)
-        m_grid.GetItem(hRow, 1)->m_nProfile = nButtonEdit;
-    m_grid.SetItemText(m_rows[0], 1, L"12");
-    m_grid.SetItemData(m_rows[0], 1, 77);
-    Focus(m_rows[1], 1);
-    SendClick(m_rows[0], 1);
-    SendClick(m_rows[0], 1, WM_LBUTTONDOWN, FLR_BUTTON);
-    EXPECT_EQ(Editor(), nullptr);
-    ASSERT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE), Fln(FLN_BUTTONCLICK)));
-    EXPECT_EQ(std::make_tuple(m_notes.Log()[1].strText, m_notes.Log()[1].dwData),
-              std::make_tuple(CString(L"12"), DWORD(77)));
-    // Space: the parent writes what the cell becomes.
-    m_notes.EditWith(FLN_BUTTONCLICK, [](FL_NOTIFY& notify) {
-        notify.strText = L"picked";
-        notify.dwData = 5;
-    });
-    Key(VK_SPACE);
-    EXPECT_EQ(std::make_tuple(Text(m_rows[0], 1), m_grid.GetItem(m_rows[0], 1)->m_dwData),
-              std::make_tuple(std::wstring(L"picked"), DWORD(5)));
-    EXPECT_EQ(::GetFocus(), List());
-    // A veto stores nothing; the editor still opens for F2.
-    m_notes.AnswerWith(FLN_BUTTONCLICK, FLNR_VETO);
-    Key(VK_SPACE);
-    Key(VK_F2);
-    EXPECT_EQ(EditorText(), L"picked");
-}
-
 // Every printable character but the space starts the text, as in a spreadsheet: a sign or a
 // stop typed first is kept, in names and chips alike, and so is the keypad's minus on a row
 // without children to collapse (with children it collapses: the keys tests).

@@ -1,7 +1,5 @@
 // Cell geometry against the list view's own rectangles: the parts of a cell in slot
-// order, the focus-cell button, the row band, hit tests and scrolling a cell into view.
-#include <array>
-
+// order, the focus-cell button, hit tests and scrolling a cell into view.
 #include "painted_fixture.h"
 
 void PrintTo(const CRect& rc, std::ostream* os) {
@@ -134,31 +132,6 @@ TEST_F(GridGeometryTest, PartsRunIndentExpanderCheckBoxImageTextAndTheFocusCells
     EXPECT_TRUE(m_grid.GetCellRect(hTop, 0, 213, &rcRow, FALSE));
     EXPECT_TRUE(rcRow.IsRectNull());
     EXPECT_THROW(m_grid.GetCellRect(hTop, 2, FLR_TEXT, &rcRow, FALSE), CInvalidArgException);
-}
-
-TEST_F(GridGeometryTest, VisibleRowsCountThePartlyShownLastRowOnlyWhenMoreFollow) {
-    AddColumns(2);
-    CRect rcNone(1, 1, 1, 1);
-    EXPECT_TRUE(m_grid.GetCellRect(nullptr, 0, FLR_VISIBLEROWS, &rcNone, FALSE));
-    EXPECT_TRUE(rcNone.IsRectNull());
-    EXPECT_FALSE(Has(nullptr, 0, FLR_TOPROW));
-
-    AddRows(15);
-    FitRowsPerPage(10);
-    ASSERT_EQ(ListSend(LVM_GETCOUNTPERPAGE), 10);
-    // From top index 3 more than a page remains; three rows fewer, from 2 exactly a page.
-    const std::array<int, 3> cases[] = {{0, 3, 11}, {3, 2, 10}, {0, 1, 11}};
-    for (const auto& [nHide, nTop, nRows] : cases) {
-        for (int i = 0; i < nHide; i++)
-            m_grid.ShowRow(m_grid.GetRowAt(14 - i), FALSE);
-        ListSend(LVM_ENSUREVISIBLE, 0, FALSE);
-        ListSend(LVM_SCROLL, 0, nTop * m_grid.GetRowHeight());
-        ASSERT_EQ(ListSend(LVM_GETTOPINDEX), nTop);
-        const CRect rcBand = Part(nullptr, 0, FLR_VISIBLEROWS);
-        const CRect rcTop = Part(nullptr, 0, FLR_TOPROW);
-        EXPECT_EQ(rcBand,
-                  CRect(rcTop.left, rcTop.top, rcTop.right, rcTop.top + nRows * rcTop.Height()));
-    }
 }
 
 TEST_F(GridGeometryTest, HitTestFindsCellsOnlyWhereRowsAndColumnsAre) {

@@ -7,19 +7,6 @@ namespace {
 
 using GridModelTest = GridTest;
 
-TEST_F(GridModelTest, ProfilesCountFromZeroAndTheFirstColumnMakesAnOwnerDrawnReportView) {
-    EXPECT_EQ(m_grid.AddProfile(FLPS_EDIT), 0);
-    EXPECT_EQ(m_grid.AddProfile(FLPS_COMBO), 1);
-    EXPECT_EQ(m_grid.GetProfileAt(1)->m_dwStyle, FLPS_COMBO);
-    EXPECT_EQ(m_grid.GetProfileAt(-1)->m_dwStyle, 0u);
-    EXPECT_THROW(m_grid.GetProfileAt(2), CInvalidArgException);
-    EXPECT_THROW(m_grid.GetProfileAt(-2), CInvalidArgException);
-    EXPECT_EQ(m_grid.InsertColumn(0, L"Chips", 90, LVCFMT_LEFT, -1), 0);
-    EXPECT_EQ(m_grid.GetStyle() & (LVS_TYPEMASK | LVS_OWNERDRAWFIXED),
-              DWORD(LVS_REPORT | LVS_OWNERDRAWFIXED));
-    EXPECT_EQ(ListSend(LVM_GETCOLUMNWIDTH, 0), 90);
-}
-
 TEST_F(GridModelTest, ColumnAtZeroShiftsEveryRowsCellsRightOutsideTheColumnsNothingChanges) {
     const DWORD dwStyle = m_grid.GetStyle();
     // A position past the end would put the records and the list view's column at
@@ -43,20 +30,6 @@ TEST_F(GridModelTest, ColumnAtZeroShiftsEveryRowsCellsRightOutsideTheColumnsNoth
                                         m_grid.GetItemText(rows[2], 2)};
     EXPECT_EQ(texts, (std::vector<CString>{L"", L"Player 3", L"300"}));
     EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridModelTest, NewRowsCellsTakeTheColumnsProfileUnlessTheRowNamesOne) {
-    const int nEdit = m_grid.AddProfile(FLPS_EDIT);
-    const int nCheck = m_grid.AddProfile(FLPS_CHECKBOX);
-    m_grid.InsertColumn(0, L"Name", 80, LVCFMT_LEFT, nEdit);
-    m_grid.InsertColumn(1, L"Equity", 80, LVCFMT_LEFT, -1);
-    const POSITION hPlain = m_grid.InsertItem(L"plain", -1, -1);
-    const POSITION hOwn = m_grid.InsertItem(L"own", 3, nCheck);
-    EXPECT_EQ(std::make_tuple(m_grid.GetProfile(hPlain, 0)->m_dwStyle,
-                              m_grid.GetItem(hPlain, 0)->m_nImage, m_grid.GetProfile(hPlain, 1),
-                              m_grid.GetProfile(hOwn, 0)->m_dwStyle,
-                              m_grid.GetItem(hOwn, 0)->m_nImage),
-              std::make_tuple(FLPS_EDIT, -1, &m_grid.m_DefaultProfile, FLPS_CHECKBOX, 3));
 }
 
 TEST_F(GridModelTest, TenRowsInOrderCellsOutsideARowRaiseAndStoredTextRepaintsItsRow) {

@@ -1,5 +1,5 @@
-// Clicks: focus, expanders, the context menu request; column widths dragged in the
-// header, and heading clicks, while editing.
+// Clicks: focus and the context menu request; column widths dragged in the header, and
+// heading clicks, while editing.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -29,19 +29,6 @@ TEST_F(GridMouseTest, ClickAndContextMenuRequestFocusTheCell) {
     ListSend(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(pt.x, pt.y));
     ExpectFocus(m_rows[3], 1);
     EXPECT_EQ(Editor(), nullptr);
-}
-
-TEST_F(GridMouseTest, ExpanderClickTogglesTheRowAndLeavesTheFocus) {
-    m_grid.m_nTreeColumn = 0;
-    const POSITION hChild = AddChildRow(m_rows[1]);
-    Focus(m_rows[5], 1);
-    for (int nIndex : {2, -1}) {
-        SendClick(m_rows[1], 0, WM_LBUTTONDOWN, FLR_EXPANDER);
-        EXPECT_EQ(Index(hChild), nIndex);
-    }
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[5]);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_EXPANDCHANGE), Fln(FLN_EXPANDCHANGE)));
-    EXPECT_GRID_CONSISTENT();
 }
 
 TEST_F(GridMouseTest, DividerDragAndHeadingClickWhileEditingCommitThenResizeOrSort) {

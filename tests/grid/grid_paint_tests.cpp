@@ -173,40 +173,6 @@ TEST_F(GridPaintTest, ExpanderShowsPlusWhenCollapsedMinusWhenExpandedNothingWith
     EXPECT_EQ(m_pCanvas->Count(rcGround, kListBk), rcGround.Width() * rcGround.Height());
 }
 
-// The most runs of glyph pixels ('#') along any one pixel row of a picture.
-int MostRuns(const std::vector<std::string>& picture) {
-    int nMost = 0;
-    for (const std::string& row : picture) {
-        int nRuns = 0;
-        for (size_t x = 0; x < row.size(); x++)
-            nRuns += row[x] == '#' && (x == 0 || row[x - 1] != '#');
-        nMost = std::max(nMost, nRuns);
-    }
-    return nMost;
-}
-
-// Three dots, the drop-down's arrow or a plus on the focus cell's button, told apart
-// by their pictures; the cell that lost the focus shows no button.
-TEST_F(GridPaintTest, FocusCellButtonsShowDotsAnArrowOrAPlus) {
-    const DWORD styles[] = {FLPS_EDIT | FLPS_BUTTON, FLPS_COMBO | FLPS_BUTTON,
-                            FLPS_EDIT | FLPS_BUTTON | FLPS_PLUSBUTTON};
-    std::vector<std::vector<std::string>> glyphs;
-    for (int i = 0; i < 3; i++) {
-        UseProfile(m_rows[i], 1, styles[i]);
-        m_grid.SetFocusCell(m_rows[i], 1);
-        PaintRow(m_rows[i]);
-        glyphs.push_back(
-            m_pCanvas->Picture(Part(m_rows[i], 1, FLR_BUTTON), {{Sys(COLOR_BTNTEXT), '#'}}));
-    }
-    EXPECT_EQ((std::vector<int>{MostRuns(glyphs[0]), MostRuns(glyphs[1]), MostRuns(glyphs[2])}),
-              (std::vector<int>{3, 1, 1}));
-    EXPECT_NE(glyphs[1], glyphs[2]);
-
-    PaintRow(m_rows[0]);
-    const CRect rcCell = Part(m_rows[0], 1, FLR_CELL);
-    EXPECT_EQ(m_pCanvas->At(rcCell.right - 3, rcCell.top + 3), kListBk);
-}
-
 TEST_F(GridPaintTest, EraseFillsOnlyOutsideTheRowsInStripesThatContinueTheGridLines) {
     const COLORREF crColumn = RGB(200, 220, 255);
     m_grid.GetColumn(1)->m_crBk = crColumn;

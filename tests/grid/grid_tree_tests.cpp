@@ -1,11 +1,10 @@
-// The row tree: navigation, the list view's mirror of the shown rows, and expanding,
-// collapsing, deleting and exchanging rows as notification sequences.
+// The row tree: the list view's mirror of the shown rows, and expanding, collapsing,
+// deleting and exchanging rows as notification sequences.
 #include "grid_fixture.h"
 
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 // Top-level A, B, C; A has children A1 and A2, A1 has A1a, A2 has A2x; all collapsed.
 class GridTreeTest : public GridTest {
@@ -21,42 +20,6 @@ protected:
     }
     POSITION hA, hB, hC, hA1, hA2, hA1a, hA2x;
 };
-
-TEST_F(GridTreeTest, NavigationCodesFollowTheTreeAndTheShownRows) {
-    struct Case {
-        POSITION hFrom;
-        UINT nCode;
-        POSITION hTo;
-    };
-    const auto check = [&](std::initializer_list<Case> cases) {
-        for (const Case& c : cases)
-            EXPECT_EQ(m_grid.GetNextItem(c.hFrom, c.nCode), c.hTo) << c.nCode;
-    };
-    // A row that is not shown continues at the first shown row.
-    check({Case{hA, FLGN_PARENT, FL_ROOT}, Case{hA, FLGN_PREVIOUSVISIBLE, nullptr},
-           Case{hB, FLGN_PREVIOUSVISIBLE, hA}, Case{hB, FLGN_NEXT, hC},
-           Case{hB, FLGN_NEXTVISIBLE, hC}, Case{hC, FLGN_NEXTVISIBLE, nullptr},
-           Case{hC, FLGN_TOPLEVEL, hC}, Case{hA, FLGN_LASTCHILD, hA2},
-           Case{hA2x, FLGN_NEXTVISIBLE, hA}, Case{hB, 300, nullptr}, Case{hB, 310, nullptr},
-           Case{hB, 313, nullptr}, Case{FL_ROOT, FLGN_CHILD, hA}, Case{FL_ROOT, FLGN_LASTCHILD, hC},
-           Case{FL_ROOT, FLGN_PARENT, nullptr}, Case{hA1a, FLGN_VISIBLEANCESTOR, hA}});
-    SetExpanded(hA, true);
-    SetExpanded(hA2, true);
-    // Above a row: the deepest last shown descendant of its previous sibling, else its
-    // parent; the visible ancestor climbs while the parent's children are hidden.
-    check({Case{hA, FLGN_CHILD, hA1}, Case{hA1, FLGN_NEXT, hA2}, Case{hA2, FLGN_PREVIOUS, hA1},
-           Case{hA1, FLGN_PREVIOUS, nullptr}, Case{hA2x, FLGN_PARENT, hA2},
-           Case{hA2x, FLGN_TOPLEVEL, hA}, Case{hB, FLGN_PREVIOUSVISIBLE, hA2x},
-           Case{hA2, FLGN_PREVIOUSVISIBLE, hA1}, Case{hA1, FLGN_PREVIOUSVISIBLE, hA},
-           Case{hA2x, FLGN_NEXTVISIBLE, hB}, Case{hA2x, FLGN_VISIBLEANCESTOR, hA2x},
-           Case{hA1a, FLGN_VISIBLEANCESTOR, hA1}});
-    // Children count as hidden when collapsed or absent (B: expanded but childless).
-    m_grid.GetRowRecord(hB)->m_bCollapsed = FALSE;
-    std::vector<BOOL> hidden;
-    for (POSITION hRow : {POSITION(), FL_ROOT, hA, hA1, hB})
-        hidden.push_back(m_grid.AreChildrenHidden(hRow));
-    EXPECT_EQ(hidden, (std::vector<BOOL>{FALSE, FALSE, FALSE, TRUE, TRUE}));
-}
 
 TEST_F(GridTreeTest, ChildrenShowOnlyUnderShownExpandedParentsAndHidingRenumbersBelow) {
     SetExpanded(hA1, true);     // A still collapsed: only the flag changes
