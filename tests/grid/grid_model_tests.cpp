@@ -1,10 +1,13 @@
-// Profiles, columns, rows and cell text, as the main dialog uses them.
-#include <algorithm>
+// Columns, rows and cell text as the main dialog uses them, the focus cell's
+// notifications and repaints, and the row height measured through the list view.
+#include <array>
 
 #include "grid_fixture.h"
 
 namespace {
 
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 using GridModelTest = GridTest;
 
 TEST_F(GridModelTest, ColumnAtZeroShiftsEveryRowsCellsRightOutsideTheColumnsNothingChanges) {
@@ -50,5 +53,134 @@ TEST_F(GridModelTest, TenRowsInOrderCellsOutsideARowRaiseAndStoredTextRepaintsIt
     EXPECT_EQ(std::make_pair(m_grid.m_Drawn, m_grid.GetItemText(rows[3], 1)),
               std::make_pair(std::vector<UINT>{3}, CString(L"250")));
 }
+
+class GridNotifyTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        m_nProfile = m_grid.AddProfile(FLPS_EDIT | FLPS_CHECKBOX);
+        AddColumns(2);
+        m_grid.InsertColumn(2, L"Checked", 60, LVCFMT_LEFT, m_nProfile);
+        m_rows = AddRows(3);
+        // The window was never painted: flush that first paint of every row, or the
+        // first repaint a test triggers would include it.
+        ::UpdateWindow(List());
+        m_grid.m_Drawn.clear();
+    }
+    // Repaints requested since the last call, as list item indexes.
+    std::vector<UINT> TakeDrawn() {
+        std::vector<UINT> drawn;
+        drawn.swap(m_grid.m_Drawn);
+        return drawn;
+    }
+    int m_nProfile = -1;
+    Rows m_rows;
+};
+
+TEST_F(GridNotifyTest, FocusMoveRepaintsOldAndNewRowsNotifiesOnceClampsTheColumnOrTakesTheRow) {
+    m_grid.SetFocusCell(m_rows[0], 1);
+    ::UpdateWindow(List());
+    TakeDrawn();
+    m_notes.Clear();
+    m_grid.SetFocusCell(m_rows[2], 2);
+    EXPECT_EQ(m_grid.GetFocusCol(), 2);
+    EXPECT_THAT(TakeDrawn(), ElementsAre(0u, 2u));
+    m_grid.SetFocusCell(m_rows[2], 2); // the same cell again: nothing happens
+    EXPECT_THAT(TakeDrawn(), IsEmpty());
+    // A column past the last is the last; the root as focus means no row.
+    m_grid.SetFocusCell(m_rows[0], 7);
+    m_grid.SetFocusCell(m_rows[0], 9);
+    m_grid.SetFocusCell(FL_ROOT, -1);
+    EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
+    // With whole-row focus the column is -1 and the record carries no cell's text.
+    m_grid.m_dwFlags |= FLF_ROWFOCUS;
+    m_grid.SetFocusCell(m_rows[1], 2);
+    EXPECT_EQ(std::make_pair(m_grid.m_nFocusCol, m_grid.GetFocusCol()), std::make_pair(-1, -1));
+    EXPECT_THAT(m_notes.Log(),
+                ElementsAre(Note(FLN_FOCUSCHANGE, m_rows[2], 2),
+                            Note(FLN_FOCUSCHANGE, m_rows[0], 2), Note(FLN_FOCUSCHANGE, nullptr, -1),
+                            NoteText(FLN_FOCUSCHANGE, m_rows[1], -1, L"")));
+    EXPECT_EQ(m_notes.Log()[1].nProfile, m_nProfile);
+}
+
+TEST_F(GridNotifyTest, FocusStaysWhileAnEditorIsOpen) {
+    m_grid.SetFocusCell(m_rows[0], 0);
+    m_notes.Clear();
+    CWnd editor;
+    editor.Attach(::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 10, 10, List(), nullptr,
+                                    nullptr, nullptr));
+    m_grid.m_pEditor = &editor;
+    m_grid.SetFocusCell(m_rows[2], 1);
+    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[0]);
+    EXPECT_THAT(m_notes.Codes(), IsEmpty());
+    // An editor object whose window is gone no longer holds the focus.
+    ::DestroyWindow(editor.Detach());
+    m_grid.SetFocusCell(m_rows[2], 1);
+    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
+    m_grid.m_pEditor = nullptr;
+}
+
+// The list view as the dialog template makes it (neither owner-drawn nor in report
+// view), or owner-drawn already, measured at creation before the grid was attached.
+class GridMeasureTest : public GridTest, public ::testing::WithParamInterface<DWORD> {
+protected:
+    DWORD ListStyle() const override { return GetParam(); }
+    void TearDown() override {
+        GridTest::TearDown();
+        ::DeleteObject(m_hFont);
+    }
+    int ItemHeight(int nItem) const {
+        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+        return ListSend(LVM_GETITEMRECT, nItem, LPARAM(&rc)) ? rc.bottom - rc.top : -1;
+    }
+    int FontLineHeight() {
+        HDC hDC = ::GetDC(List());
+        HGDIOBJ hOld = ::SelectObject(hDC, HFONT(ListSend(WM_GETFONT)));
+        TEXTMETRICW tm = {};
+        ::GetTextMetricsW(hDC, &tm);
+        ::SelectObject(hDC, hOld);
+        ::ReleaseDC(List(), hDC);
+        return tm.tmHeight + tm.tmExternalLeading;
+    }
+    HFONT m_hFont = ::CreateFontW(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
+};
+
+TEST_P(GridMeasureTest, GridIsMeasuredAndMeasuredAgainForANewFontOrASystemFontChange) {
+    AddColumns(1);
+    AddRows(40);
+    EXPECT_EQ((std::array<int, 2>{m_grid.m_nLineHeight, ItemHeight(0)}),
+              (std::array<int, 2>{FontLineHeight(), FontLineHeight() + 4}));
+    if (GetParam() & LVS_OWNERDRAWFIXED)
+        return;
+
+    // A new font scrolls back to the top left.
+    const auto left = [&] {
+        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+        ListSend(LVM_GETITEMRECT, 0, LPARAM(&rc));
+        return int(rc.left);
+    };
+    ListSend(LVM_SETCOLUMNWIDTH, 0, 900);
+    ListSend(LVM_SCROLL, 40, 0);
+    ListSend(LVM_ENSUREVISIBLE, 30, FALSE);
+    ASSERT_TRUE(ListSend(LVM_GETTOPINDEX) > 0 && left() < 0);
+    const int nBefore = m_grid.m_nLineHeight;
+    ListSend(WM_SETFONT, WPARAM(m_hFont), TRUE);
+    EXPECT_GT(m_grid.m_nLineHeight, nBefore);
+    EXPECT_EQ((std::array<int, 4>{m_grid.m_nLineHeight, ItemHeight(0),
+                                  int(ListSend(LVM_GETTOPINDEX)), left()}),
+              (std::array<int, 4>{FontLineHeight(), FontLineHeight() + 4, 0, 0}));
+    EXPECT_GRID_CONSISTENT();
+
+    // System font change measures again.
+    AddColumns(1);
+    AddRows(2);
+    m_grid.m_nLinesPerRow = 3; // a new row height can only come from a fresh measurement
+    ListSend(WM_FONTCHANGE);
+    EXPECT_EQ(ItemHeight(1), 3 * m_grid.m_nLineHeight + 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, GridMeasureTest,
+                         ::testing::Values(DWORD(LVS_ICON | LVS_EDITLABELS),
+                                           DWORD(LVS_REPORT | LVS_OWNERDRAWFIXED)));
 
 } // namespace
