@@ -1,5 +1,5 @@
-// Columns, rows and cell text as the main dialog uses them, the focus cell's
-// notifications and repaints, and the row height measured through the list view.
+// Columns, rows and cell text as the main dialog uses them, deleting rows, the focus
+// cell's notifications and repaints, and the row height measured through the list view.
 #include <array>
 
 #include "grid_fixture.h"
@@ -52,6 +52,35 @@ TEST_F(GridModelTest, TenRowsInOrderCellsOutsideARowRaiseAndStoredTextRepaintsIt
     m_grid.SetItemText(rows[3], 1, L"250");
     EXPECT_EQ(std::make_pair(m_grid.m_Drawn, m_grid.GetItemText(rows[3], 1)),
               std::make_pair(std::vector<UINT>{3}, CString(L"250")));
+}
+
+// Rows go depth first, each announced; the focus moves off a deleted row to its next
+// sibling, else to the row above.
+TEST_F(GridModelTest, DeletingTheFocusRowMovesTheFocusToItsNextSiblingOrTheRowAbove) {
+    AddColumns(2);
+    const Rows top = AddRows(3); // A, B, C; A has A1 and A2, A1 has A1a, A2 has A2x
+    const POSITION hA = top[0], hB = top[1], hC = top[2];
+    const POSITION hA1 = AddChildRow(hA), hA2 = AddChildRow(hA);
+    const POSITION hA1a = AddChildRow(hA1), hA2x = AddChildRow(hA2);
+    m_grid.Expand(hA, FALSE);
+    m_grid.SetFocusCell(hA1, 0);
+    m_notes.Clear();
+    m_grid.DeleteItem(hA1); // takes A1a with it
+    m_grid.DeleteItem(hA2); // now the last sibling: the focus goes to the row above
+    EXPECT_EQ(m_grid.m_hFocusRow, hA);
+    EXPECT_THAT(m_notes.Log(),
+                ElementsAre(Note(FLN_DELETEROW, hA1, -1), Note(FLN_FOCUSCHANGE, hA2, 0),
+                            Note(FLN_DELETEROW, hA1a, -1), Note(FLN_DELETEROW, hA2, -1),
+                            Note(FLN_FOCUSCHANGE, hA, 0), Note(FLN_DELETEROW, hA2x, -1)));
+    EXPECT_EQ(ListRows(), (Rows{hA, hB, hC}));
+    EXPECT_GRID_CONSISTENT();
+    // The only row left: no focus.
+    m_grid.DeleteItem(hB);
+    m_grid.DeleteItem(hC);
+    m_notes.Clear();
+    m_grid.DeleteItem(hA);
+    EXPECT_EQ(m_grid.m_hFocusRow, nullptr);
+    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_DELETEROW), Fln(FLN_FOCUSCHANGE)));
 }
 
 class GridNotifyTest : public GridTest {
