@@ -38,7 +38,7 @@ protected:
 };
 
 // The layouts a cell's parts take, each part's rectangle relative to its cell.
-enum Layout { kPlain, kNoGridLines, kNoIndent, kImages, kRowFocus, kNarrow, kRoomForButton };
+enum Layout { kPlain, kNoGridLines, kRowFocus, kNarrow, kRoomForButton };
 
 TEST_F(GridGeometryTest, PartsRunIndentExpanderCheckBoxImageTextAndTheFocusCellsButton) {
     // A three-level tree in column 0, all shown; the top row's cell in column 1 is the
@@ -49,11 +49,10 @@ TEST_F(GridGeometryTest, PartsRunIndentExpanderCheckBoxImageTextAndTheFocusCells
     SetExpanded(hTop, true);
     SetExpanded(hChild, true);
     UseProfile(hGrand, 0, FLPS_CHECKBOX);
-    m_grid.GetItem(hGrand, 0)->m_nImage = 2; // keeps the image slot, list or no list
+    m_grid.GetItem(hGrand, 0)->m_nImage = 2; // keeps the image slot, with or without a list
     UseProfile(hTop, 1, FLPS_EDIT | FLPS_BUTTON);
     UseProfile(hChild, 1, FLPS_EDIT | FLPS_BUTTON);
     m_grid.SetFocusCell(hTop, 1);
-    HIMAGELIST hImages = ImageList_Create(16, 16, ILC_COLOR32, 4, 0);
     SetColumnWidth(0, 120);
     const int B = Box(), W = 120, w = B - 1; // the button gives way to the grid line
     const CRect none;
@@ -86,9 +85,6 @@ TEST_F(GridGeometryTest, PartsRunIndentExpanderCheckBoxImageTextAndTheFocusCells
         {kNoGridLines, hGrand, 0, FLR_TEXT, {5 * B, 0, W, B}},
         {kNoGridLines, hTop, 1, FLR_BUTTON, {W - B, 0, W, B}},
         {kNoGridLines, hTop, 1, FLR_LABEL, {0, 0, W - B, B}},
-        {kNoIndent, hGrand, 0, FLR_INDENTED, {0, 0, W, B}},
-        {kNoIndent, hGrand, 0, FLR_EXPANDER, {0, 0, B, B}},
-        {kImages, hGrand, 0, FLR_IMAGE, {4 * B, 0, 5 * B, B}},
         {kRowFocus, hTop, 1, FLR_BUTTON, none},
         // A cell too narrow for the button keeps its whole label.
         {kNarrow, hTop, 1, FLR_BUTTON, none},
@@ -99,9 +95,7 @@ TEST_F(GridGeometryTest, PartsRunIndentExpanderCheckBoxImageTextAndTheFocusCells
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         SetGridLines(c.layout != kNoGridLines);
-        m_grid.m_dwFlags =
-            (c.layout == kNoIndent ? FLF_NOINDENT : 0) | (c.layout == kRowFocus ? FLF_ROWFOCUS : 0);
-        ListSend(LVM_SETIMAGELIST, LVSIL_SMALL, LPARAM(c.layout == kImages ? hImages : nullptr));
+        m_grid.m_dwFlags = c.layout == kRowFocus ? FLF_ROWFOCUS : 0;
         SetColumnWidth(1, c.layout == kNarrow ? 1 + w : c.layout == kRoomForButton ? 2 + w : W);
         if (c.rc.IsRectNull()) {
             EXPECT_FALSE(Has(c.hRow, c.nCol, c.nKind));
@@ -116,8 +110,6 @@ TEST_F(GridGeometryTest, PartsRunIndentExpanderCheckBoxImageTextAndTheFocusCells
         int nHit = -1;
         EXPECT_TRUE(Hit(rcAbsolute.CenterPoint(), &nHit) == c.hRow && nHit == c.nCol);
     }
-    ListSend(LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-    ImageList_Destroy(hImages);
 
     // The row kinds ignore the relative flag.
     CRect rcRow;
