@@ -100,10 +100,6 @@ protected:
     Entry Cell() {
         return Entry{m_grid.GetItemText(m_rows[1], 1), m_grid.GetItem(m_rows[1], 1)->m_dwData};
     }
-    void ExpectFocus(int nRow, int nCol) {
-        EXPECT_EQ(std::make_pair(m_grid.m_hFocusRow, m_grid.GetFocusCol()),
-                  std::make_pair(m_rows[nRow], nCol));
-    }
     size_t ComboWindows() { return EditorWindows(FL_EDITOR_ID_COMBO).size(); }
 };
 
@@ -162,7 +158,8 @@ TEST_F(GridDropDownTest, MouseAndTabStoreTheEntryEscapeStoresNothing) {
             click(2);
         EXPECT_EQ(m_grid.m_pEditor, nullptr);
         EXPECT_EQ(Cell(), c.stored);
-        ExpectFocus(c.nFocusRow, c.nFocusCol);
+        EXPECT_EQ(std::make_pair(m_grid.m_hFocusRow, m_grid.GetFocusCol()),
+                  std::make_pair(m_rows[c.nFocusRow], c.nFocusCol));
         EXPECT_EQ(m_notes.Codes(), c.codes);
         Pump();
         EXPECT_EQ(ComboWindows(), 0u);
