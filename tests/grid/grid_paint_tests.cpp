@@ -312,12 +312,6 @@ TEST_F(GridBufferTest, ColumnFitsItsWidestShownTextWithItsCellPartsOrItsHeading)
     ::DeleteObject(hBold);
     EXPECT_EQ(fit(1, kHeading), TextWidth(m_hFont, kHeading) + 20);
     EXPECT_EQ(fit(2, L""), 30);
-
-    // -1 means the only column of a header-less grid; this one has a header.
-    const int nBefore = width(0);
-    m_grid.AutoSizeColumn(-1);
-    m_grid.AutoSizeColumn(3);
-    EXPECT_EQ(width(0), nBefore);
 }
 
 class GridHeaderlessFitTest : public PaintedGridTest {
