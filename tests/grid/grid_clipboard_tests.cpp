@@ -1,5 +1,5 @@
-// The grid as clipboard text, and text pasted into it: which cells a paste fills, how
-// its lines and cells are split, and the parent's say over each pasted cell.
+// Text pasted into the grid: which cells a paste fills, how its lines and cells are split,
+// and the parent's say over each pasted cell.
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -173,21 +173,6 @@ TEST_F(ClipboardTest, AnEditorOpenedWhileThePasteRunsEndsIt) {
     EXPECT_EQ(Paste({0, 1}, L"5\n6\n7"), 1);
     EXPECT_TRUE(m_grid.IsEditorOpen());
     EXPECT_EQ(std::wstring(m_grid.GetItemText(m_rows[1], 1)), L"c2");
-}
-
-TEST_F(ClipboardTest, TheTableTextHoldsTheHeadingsAndTheShownRowsAsShown) {
-    m_grid.SetItemText(m_rows[1], 3, L"a\tb\r\nc"); // one cell stays one cell
-    const POSITION hShown = AddChildRow(m_rows[0]);
-    m_grid.SetItemText(hShown, 1, L"child");
-    SetExpanded(m_rows[0], true);
-    AddChildRow(m_rows[2]); // its parent stays collapsed: not shown, not copied
-
-    EXPECT_EQ(std::wstring(m_grid.GetTableText()), L"Player Name\tChips\tICM Equity $\tNote\r\n"
-                                                   L"Player 1\tc1\te1\tn1\r\n"
-                                                   L"\tchild\t\t\r\n"
-                                                   L"Player 2\tc2\te2\ta b  c\r\n"
-                                                   L"Player 3\tc3\te3\tn3\r\n"
-                                                   L"Player 4\tc4\te4\tn4");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// Columns, rows and cell text as the main dialog uses them, deleting rows, the focus
-// cell's notifications and repaints, and the row height measured through the list view.
+// Columns, rows and cell text as the main dialog uses them, a bad column to sort, deleting
+// rows, the focus cell's notifications and repaints, and the row height measured through the
+// list view.
 #include <array>
 
 #include "grid_fixture.h"
@@ -52,6 +53,25 @@ TEST_F(GridModelTest, TenRowsInOrderCellsOutsideARowRaiseAndStoredTextRepaintsIt
     m_grid.SetItemText(rows[3], 1, L"250");
     EXPECT_EQ(std::make_pair(m_grid.m_Drawn, m_grid.GetItemText(rows[3], 1)),
               std::make_pair(std::vector<UINT>{3}, CString(L"250")));
+}
+
+// Sorting a column the grid lacks raises; through the window procedure (a heading click,
+// or a divider double click that fits the column) the exception stops at the boundary.
+TEST_F(GridModelTest, AColumnOutsideTheGridRaisesButNotThroughTheWindowProcedure) {
+    AddColumns(2);
+    AddRows(3);
+    EXPECT_THROW(m_grid.SortColumn(2, FALSE), CInvalidArgException);
+    const auto clickHeader = [&](UINT nCode) {
+        NMHEADERW nmh = {};
+        nmh.hdr.hwndFrom = reinterpret_cast<HWND>(ListSend(LVM_GETHEADER));
+        nmh.hdr.idFrom = ::GetDlgCtrlID(nmh.hdr.hwndFrom);
+        nmh.hdr.code = nCode;
+        nmh.iItem = 5;
+        return ListSend(WM_NOTIFY, nmh.hdr.idFrom, reinterpret_cast<LPARAM>(&nmh));
+    };
+    clickHeader(HDN_ITEMCLICKW);
+    EXPECT_EQ(clickHeader(HDN_DIVIDERDBLCLICKW), 0);
+    EXPECT_GRID_CONSISTENT();
 }
 
 // Rows go depth first, each announced; the focus moves off a deleted row to its next
