@@ -65,8 +65,3 @@ void EditGridTest::Focus(POSITION hRow, int nCol) {
 void EditGridTest::ExpectFocus(POSITION hRow, int nCol) {
     EXPECT_EQ(std::make_pair(m_grid.m_hFocusRow, m_grid.m_nFocusCol), std::make_pair(hRow, nCol));
 }
-
-void EditGridTest::MakeColumnEditable(int nCol) {
-    for (POSITION hRow : m_rows)
-        m_grid.GetItem(hRow, nCol)->m_nProfile = m_nEdit;
-}

@@ -15,7 +15,6 @@ protected:
 
     // Key presses and clicks through the input queue, then played.
     void Key(WORD wVk) { PressKey(wVk), Pump(); }
-    void KeyWith(WORD wModifier, WORD wVk) { PressKeyWith(wModifier, wVk), Pump(); }
     void Type(const std::wstring& text);
     void ClickCell(POSITION hRow, int nCol, bool bDouble = false);
     // Straight to the grid's handler, bypassing the input queue: for clicks that
@@ -39,7 +38,6 @@ protected:
     // The focus cell, and the keyboard focus on the grid.
     void Focus(POSITION hRow, int nCol);
     void ExpectFocus(POSITION hRow, int nCol);
-    void MakeColumnEditable(int nCol);
 
     Rows m_rows;
     int m_nEdit = -1;

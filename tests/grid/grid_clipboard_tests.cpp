@@ -1,5 +1,5 @@
-// The grid as clipboard text, and text pasted into it: which cells a paste fills, how
-// its lines and cells are split, and the parent's say over each pasted cell.
+// Text pasted into the grid: which cells a paste fills, how its lines and cells are split,
+// and the parent's say over each pasted cell.
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -76,50 +76,47 @@ Stored Parse(const std::wstring& entries) {
     return stored;
 }
 
-struct PasteCase {
-    const char* name;
-    Cell focus;
-    const wchar_t* text;
-    const wchar_t* stored;
-};
-
-class PasteTest : public ClipboardTest, public ::testing::WithParamInterface<PasteCase> {};
-
-TEST_P(PasteTest, FillsEditableCellsFromTheFocusCell) {
-    const PasteCase& c = GetParam();
-    const Stored stored = Parse(c.stored);
-    Table expected = Cells();
-    for (const auto& [cell, text] : stored)
-        expected[cell.first][cell.second] = text;
-
-    EXPECT_EQ(Paste(c.focus, c.text), static_cast<int>(stored.size()));
-    EXPECT_EQ(Cells(), expected);
-    // Each stored cell was announced and ended as a typed edit, carrying its new text.
-    EXPECT_EQ(Notes(FLN_ENDEDIT), stored);
-    EXPECT_EQ(Notes(FLN_BEGINEDIT).size(), stored.size());
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[c.focus.first]); // the focus stays
-    EXPECT_EQ(m_grid.m_pEditor, nullptr);
-    EXPECT_GRID_CONSISTENT();
-}
-
 // The equity column is skipped in place; cells right of the last column and lines below
 // the last row are dropped. A final line break ends the last line and starts no empty
 // one; an empty line or cell inside the text empties its cell; text is kept as typed.
-INSTANTIATE_TEST_SUITE_P(
-    Texts, PasteTest,
-    ::testing::Values(
-        PasteCase{"Column", {0, 1}, L"50\r\n30\r\n20", L"01=50|11=30|21=20"},
-        PasteCase{"Row", {1, 0}, L"Ann\t70", L"10=Ann|11=70"},
-        PasteCase{"Block", {1, 0}, L"Ann\t70\r\nBob\t30", L"10=Ann|11=70|20=Bob|21=30"},
-        PasteCase{"PastTheEnd", {2, 1}, L"1\t2\t3\t4\t5\r\n6\r\n7\r\n8", L"21=1|23=3|31=6"},
-        PasteCase{"ReadOnlyColumn", {0, 2}, L"x\ty\r\nz", L"03=y"},
-        PasteCase{"LineFeeds", {0, 1}, L"50\n30\n20", L"01=50|11=30|21=20"},
-        PasteCase{"CarriageReturns", {0, 1}, L"50\r30", L"01=50|11=30"},
-        PasteCase{"TrailingNewline", {0, 1}, L"50\r\n30\r\n", L"01=50|11=30"},
-        PasteCase{"TrailingLineFeed", {0, 1}, L"50\n", L"01=50"},
-        PasteCase{"EmptyLine", {0, 1}, L"50\n\n 2,0 ", L"01=50|11=|21= 2,0 "},
-        PasteCase{"EmptyText", {0, 1}, L"", L""}),
-    [](const ::testing::TestParamInfo<PasteCase>& info) { return info.param.name; });
+TEST_F(ClipboardTest, PasteFillsEditableCellsFromTheFocusCell) {
+    struct Case {
+        Cell focus;
+        const wchar_t *pszText, *pszStored;
+    };
+    const Case cases[] = {{{0, 1}, L"50\r\n30\r\n20", L"01=50|11=30|21=20"},
+                          {{1, 0}, L"Ann\t70\r\nBob\t30", L"10=Ann|11=70|20=Bob|21=30"},
+                          {{2, 1}, L"1\t2\t3\t4\t5\r\n6\r\n7\r\n8", L"21=1|23=3|31=6"},
+                          {{0, 2}, L"x\ty\r\nz", L"03=y"},
+                          {{0, 1}, L"50\n30\n20", L"01=50|11=30|21=20"},
+                          {{0, 1}, L"50\r30", L"01=50|11=30"},
+                          {{0, 1}, L"50\r\n30\r\n", L"01=50|11=30"},
+                          {{0, 1}, L"50\n", L"01=50"},
+                          {{0, 1}, L"50\n\n 2,0 ", L"01=50|11=|21= 2,0 "},
+                          {{0, 1}, L"", L""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const Stored stored = Parse(c.pszStored);
+        Table expected = Cells();
+        for (const auto& [cell, text] : stored)
+            expected[cell.first][cell.second] = text;
+        EXPECT_EQ(Paste(c.focus, c.pszText), static_cast<int>(stored.size()));
+        EXPECT_EQ(Cells(), expected);
+        // Each stored cell was announced and ended as a typed edit, carrying its new text.
+        EXPECT_EQ(Notes(FLN_ENDEDIT), stored);
+        EXPECT_EQ(Notes(FLN_BEGINEDIT).size(), stored.size());
+        EXPECT_EQ(m_grid.m_hFocusRow, m_rows[c.focus.first]); // the focus stays
+        EXPECT_EQ(m_grid.m_pEditor, nullptr);
+    }
+    EXPECT_GRID_CONSISTENT();
+    // Nothing without a focus cell: no focus row, or a whole row as the focus.
+    m_grid.SetFocusCell(FL_ROOT, -1);
+    m_notes.Clear();
+    EXPECT_EQ(m_grid.PasteText(L"5"), 0);
+    m_grid.m_dwFlags |= FLF_ROWFOCUS;
+    EXPECT_EQ(Paste({0, 1}, L"5"), 0);
+    EXPECT_TRUE(m_notes.Log().empty());
+}
 
 TEST_F(ClipboardTest, TheParentsAnswerToEachCellHolds) {
     // Each answer with what the paste of "7\t8" on (1, 0) leaves in that row.
@@ -176,28 +173,6 @@ TEST_F(ClipboardTest, AnEditorOpenedWhileThePasteRunsEndsIt) {
     EXPECT_EQ(Paste({0, 1}, L"5\n6\n7"), 1);
     EXPECT_TRUE(m_grid.IsEditorOpen());
     EXPECT_EQ(std::wstring(m_grid.GetItemText(m_rows[1], 1)), L"c2");
-}
-
-TEST_F(ClipboardTest, NothingIsPastedWithoutAFocusCell) {
-    EXPECT_EQ(m_grid.PasteText(L"5"), 0); // no focus row yet
-    m_grid.m_dwFlags |= FLF_ROWFOCUS;
-    EXPECT_EQ(Paste({0, 1}, L"5"), 0); // a whole row is no cell
-    EXPECT_TRUE(m_notes.Log().empty());
-}
-
-TEST_F(ClipboardTest, TheTableTextHoldsTheHeadingsAndTheShownRowsAsShown) {
-    m_grid.SetItemText(m_rows[1], 3, L"a\tb\r\nc"); // one cell stays one cell
-    const POSITION hShown = AddChildRow(m_rows[0]);
-    m_grid.SetItemText(hShown, 1, L"child");
-    SetExpanded(m_rows[0], true);
-    AddChildRow(m_rows[2]); // its parent stays collapsed: not shown, not copied
-
-    EXPECT_EQ(std::wstring(m_grid.GetTableText()), L"Player Name\tChips\tICM Equity $\tNote\r\n"
-                                                   L"Player 1\tc1\te1\tn1\r\n"
-                                                   L"\tchild\t\t\r\n"
-                                                   L"Player 2\tc2\te2\ta b  c\r\n"
-                                                   L"Player 3\tc3\te3\tn3\r\n"
-                                                   L"Player 4\tc4\te4\tn4");
 }
 
 } // namespace

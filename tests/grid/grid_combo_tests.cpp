@@ -11,13 +11,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-struct Entry {
-    CString strText;
-    DWORD dwData;
-    bool operator==(const Entry& other) const {
-        return strText == other.strText && dwData == other.dwData;
-    }
-};
+using Entry = std::pair<CString, DWORD>; // text, item data
 using Entries = std::vector<Entry>;
 
 class GridComboTest : public PaintedGridTest {
@@ -33,7 +27,7 @@ protected:
     void SetEntries(const Entries& entries) {
         Profile()->m_ComboItems.RemoveAll();
         for (const Entry& entry : entries)
-            Profile()->m_ComboItems.Add(FL_COMBOITEM{entry.strText, entry.dwData});
+            Profile()->m_ComboItems.Add(FL_COMBOITEM{entry.first, entry.second});
     }
     static Entries Offered(CFList_ComboBox* pCombo) {
         Entries entries;
@@ -72,7 +66,7 @@ TEST_F(GridComboTest, ValueIsPreselectedAndAddedWhenMissing) {
         SetEntries(c.entries);
         // The editor window by itself over row 1's cell, as the grid would open it.
         auto* pCombo = new CFList_ComboBox(&m_grid, m_rows[1], 1, &Profile()->m_ComboItems,
-                                           c.value.strText, c.value.dwData);
+                                           c.value.first, c.value.second);
         EXPECT_TRUE(
             pCombo->Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | c.dwStyle,
                            CRect(80, 20, 180, 200), &m_grid, FL_EDITOR_ID_COMBO));
@@ -105,10 +99,6 @@ protected:
     }
     Entry Cell() {
         return Entry{m_grid.GetItemText(m_rows[1], 1), m_grid.GetItem(m_rows[1], 1)->m_dwData};
-    }
-    void ExpectFocus(int nRow, int nCol) {
-        EXPECT_EQ(m_grid.m_hFocusRow, m_rows[nRow]);
-        EXPECT_EQ(m_grid.GetFocusCol(), nCol);
     }
     size_t ComboWindows() { return EditorWindows(FL_EDITOR_ID_COMBO).size(); }
 };
@@ -168,48 +158,12 @@ TEST_F(GridDropDownTest, MouseAndTabStoreTheEntryEscapeStoresNothing) {
             click(2);
         EXPECT_EQ(m_grid.m_pEditor, nullptr);
         EXPECT_EQ(Cell(), c.stored);
-        ExpectFocus(c.nFocusRow, c.nFocusCol);
+        EXPECT_EQ(std::make_pair(m_grid.m_hFocusRow, m_grid.GetFocusCol()),
+                  std::make_pair(m_rows[c.nFocusRow], c.nFocusCol));
         EXPECT_EQ(m_notes.Codes(), c.codes);
         Pump();
         EXPECT_EQ(ComboWindows(), 0u);
     }
-}
-
-TEST_F(GridDropDownTest, EditableDropDownStoresTypedTextWithoutItemData) {
-    Profile()->m_dwStyle |= FLPS_EDIT;
-    ::SendMessageW(List(), WM_CHAR, L'Y', 0);
-    ASSERT_NE(Editor(), nullptr);
-    ::SendMessageW(Info().hwndItem, WM_CHAR, L'e', 0);
-    ::SendMessageW(Info().hwndItem, WM_CHAR, L's', 0);
-
-    ::SetFocus(List()); // ends the edit like a click elsewhere
-    EXPECT_EQ(Cell(), (Entry{L"Yes", 0}));
-    ExpectFocus(1, 1);
-    EXPECT_THAT(m_notes.Log(), ElementsAre(Note(FLN_BEGINCOMBO, m_rows[1], 1),
-                                           NoteText(FLN_ENDEDIT, m_rows[1], 1, L"Yes")));
-    EXPECT_EQ(m_notes.Log()[1].dwData, 0u);
-    Pump();
-}
-
-TEST_F(GridDropDownTest, AnswerTwoKeepsTheListOpenAfterStoring) {
-    m_notes.AnswerWith(FLN_ENDEDIT, FLNR_KEEPEDIT);
-    Key(List(), VK_F2);
-    CFList_ComboBox* pCombo = Editor();
-    Key(Combo(), VK_DOWN);
-    Key(Combo(), VK_TAB);
-    EXPECT_EQ(m_grid.m_pEditor, pCombo);
-    EXPECT_EQ(::GetFocus(), pCombo->GetSafeHwnd());
-    EXPECT_EQ(Cell(), (Entry{L"Blue", 3}));
-    Pump();
-    EXPECT_EQ(ComboWindows(), 1u);
-    // A later loss of the focus ends the edit as Enter, not as the kept round's
-    // Tab: the focus cell stays.
-    m_notes.AnswerWith(FLN_ENDEDIT, 0);
-    ::SetFocus(List());
-    Pump();
-    EXPECT_EQ(m_grid.m_pEditor, nullptr);
-    ExpectFocus(1, 1);
-    EXPECT_EQ(ComboWindows(), 0u);
 }
 
 // The list in the grid's font; the frame painted over the combo box's own blends into

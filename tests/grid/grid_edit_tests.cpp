@@ -7,7 +7,6 @@
 
 namespace {
 
-using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -66,29 +65,19 @@ TEST_F(GridEditTest, TypedDigitOpensTheEditorWithItAndEnterStoresIt) {
                                            NoteText(FLN_ENDEDIT, m_rows[0], 1, L"75")));
 }
 
-TEST_F(GridEditTest, SingleClickOtherKeysSpacePlainCellsAndRowFocusOpenNothing) {
-    // Every way of opening an editor on the focus cell.
-    const auto tryEveryOpening = [&](POSITION hRow, int nCol) {
-        Focus(hRow, nCol);
-        Key(VK_F2), Key(VK_RETURN), Type(L"7");
-        SendClick(hRow, nCol, WM_LBUTTONDBLCLK);
-    };
+TEST_F(GridEditTest, SingleClickOtherKeysSpaceAndPlainCellsOpenNothing) {
     SendClick(m_rows[3], 1);
     ExpectFocus(m_rows[3], 1);
     for (WORD wVk : {VK_DELETE, VK_F3, VK_INSERT, VK_ESCAPE})
         Key(wVk);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    // A plain cell opens nothing for anything, and with whole-row focus no cell does.
-    tryEveryOpening(m_rows[3], 2);
+    // A plain cell opens nothing for any way of opening an editor.
+    Focus(m_rows[3], 2);
+    Key(VK_F2), Key(VK_RETURN), Type(L"7");
+    SendClick(m_rows[3], 2, WM_LBUTTONDBLCLK);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_THAT(m_notes.Codes(), IsEmpty());
-    m_grid.m_dwFlags |= FLF_ROWFOCUS;
-    tryEveryOpening(m_rows[2], 1);
-    KeyWith(VK_MENU, VK_DOWN);
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[2]);
-    EXPECT_THAT(m_notes.Codes(), Each(Fln(FLN_FOCUSCHANGE)));
-    m_grid.m_dwFlags &= ~FLF_ROWFOCUS;
     // Space on a text cell is a button press, never the start of a text.
     Focus(m_rows[0], 1);
     Type(L" ");
@@ -153,8 +142,9 @@ TEST_F(GridEditTest, AnswersToEndEditVetoKeepBothOrRewrite) {
     EXPECT_EQ(Text(m_rows[7], 1), L"rewritten");
 }
 
-TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
-    MakeColumnEditable(2);
+TEST_F(GridEditTest, TabWrapsToTheNextRowAndReopensOnTheLastCell) {
+    for (POSITION hRow : m_rows) // the equities editable too
+        m_grid.GetItem(hRow, 2)->m_nProfile = m_nEdit;
     m_grid.SetItemText(m_rows[4], 0, L"Eve");
     OpenWithF2(m_rows[3], 2);
     Key(VK_TAB);
@@ -169,62 +159,6 @@ TEST_F(GridEditTest, TabWrapsReopensOnTheLastCellAndSkipsHiddenRows) {
     ExpectFocus(m_rows[9], 2);
     ExpectOpen(L"8");
     EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_ENDEDIT), Fln(FLN_BEGINEDIT)));
-    // Rows hidden under a collapsed parent are skipped; once shown, visited in the
-    // list view's item order.
-    Key(VK_ESCAPE);
-    const POSITION hChild = AddChildRow(m_rows[0]);
-    for (POSITION hNext : {m_rows[1], hChild}) {
-        OpenWithF2(m_rows[0], 2);
-        Key(VK_TAB);
-        EXPECT_EQ(m_grid.m_hFocusRow, hNext);
-        EXPECT_NE(Editor(), nullptr);
-        Key(VK_ESCAPE);
-        SetExpanded(m_rows[0], true);
-    }
-}
-
-TEST_F(GridEditTest, TwoLineRowsEditMultiLineControlEnterBreaksTheLine) {
-    m_grid.m_nLinesPerRow = 2;
-    Focus(m_rows[0], 0);
-    Type(L"a");
-    ASSERT_NE(Editor(), nullptr);
-    EXPECT_EQ(::GetWindowLongW(Editor(), GWL_STYLE) & (ES_MULTILINE | ES_WANTRETURN),
-              ES_MULTILINE | ES_WANTRETURN);
-    KeyWith(VK_CONTROL, VK_RETURN);
-    Type(L"b");
-    ExpectOpen(L"a\r\nb");
-    Key(VK_RETURN);
-    EXPECT_EQ(Editor(), nullptr);
-    EXPECT_EQ(Text(m_rows[0], 0), L"a\r\nb");
-}
-
-// A text cell with a button: the button, or Space, reports a click instead.
-TEST_F(GridEditTest, ButtonOfATextCellAndSpaceSendButtonClick) {
-    const int nButtonEdit = m_grid.AddProfile(FLPS_EDIT | FLPS_BUTTON);
-    for (POSITION hRow : m_rows)
-        m_grid.GetItem(hRow, 1)->m_nProfile = nButtonEdit;
-    m_grid.SetItemText(m_rows[0], 1, L"12");
-    m_grid.SetItemData(m_rows[0], 1, 77);
-    Focus(m_rows[0], 1);
-    SendClick(m_rows[0], 1, WM_LBUTTONDOWN, FLR_BUTTON);
-    EXPECT_EQ(Editor(), nullptr);
-    ASSERT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_BUTTONCLICK)));
-    EXPECT_EQ(std::make_tuple(m_notes.Log()[0].strText, m_notes.Log()[0].dwData),
-              std::make_tuple(CString(L"12"), DWORD(77)));
-    // Space: the parent writes what the cell becomes.
-    m_notes.EditWith(FLN_BUTTONCLICK, [](FL_NOTIFY& notify) {
-        notify.strText = L"picked";
-        notify.dwData = 5;
-    });
-    Key(VK_SPACE);
-    EXPECT_EQ(std::make_tuple(Text(m_rows[0], 1), m_grid.GetItem(m_rows[0], 1)->m_dwData),
-              std::make_tuple(std::wstring(L"picked"), DWORD(5)));
-    EXPECT_EQ(::GetFocus(), List());
-    // A veto stores nothing; the editor still opens for F2.
-    m_notes.AnswerWith(FLN_BUTTONCLICK, FLNR_VETO);
-    Key(VK_SPACE);
-    Key(VK_F2);
-    EXPECT_EQ(EditorText(), L"picked");
 }
 
 // Every printable character but the space starts the text, as in a spreadsheet: a sign or a

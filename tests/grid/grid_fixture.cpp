@@ -67,10 +67,6 @@ void GridTest::SetUp() {
 }
 
 void GridTest::TearDown() {
-    DestroyWindows();
-}
-
-void GridTest::DestroyWindows() {
     if (m_parent.GetSafeHwnd())
         ::DestroyWindow(m_parent.GetSafeHwnd());
 }

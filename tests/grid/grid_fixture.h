@@ -39,15 +39,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
     virtual DWORD ListStyle() const { return LVS_REPORT; }
-    void DestroyWindows();
 
     HWND List() const { return m_grid.GetSafeHwnd(); }
     LRESULT ListSend(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageW(List(), nMsg, wParam, lParam);
-    }
-    int ItemHeight(int nItem) const {
-        RECT rc = {LVIR_BOUNDS, 0, 0, 0};
-        return ListSend(LVM_GETITEMRECT, nItem, LPARAM(&rc)) ? rc.bottom - rc.top : -1;
     }
     Rows ListRows() const; // item data of every list-view item, in order
     void Pump() { PumpMessages(m_parent.GetSafeHwnd()); }

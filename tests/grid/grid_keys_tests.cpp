@@ -93,30 +93,4 @@ TEST_F(GridKeysTest, KeysMoveTheFocusCellWithinTheGrid) {
     }
 }
 
-TEST_F(GridKeysTest, PageKeysMoveOneRowWhenNotEvenOneRowFitsThePage) {
-    FitRowsPerPage(0);
-    ASSERT_LE(ListSend(LVM_GETCOUNTPERPAGE), 1); // the list view may count a part row
-    Focus(m_rows[4], 1);
-    for (const auto& [wVk, nRow] : {std::pair{VK_NEXT, 5}, std::pair{VK_PRIOR, 4}}) {
-        Key(wVk);
-        ExpectFocus(m_rows[nRow], 1);
-    }
-}
-
-// Keypad plus and minus expand and collapse the focus row; with whole-row focus the
-// arrows still move between rows.
-TEST_F(GridKeysTest, PlusAndMinusExpandAndCollapseRowFocusArrowsMove) {
-    const POSITION hChild = AddChildRow(m_rows[2]);
-    Focus(m_rows[2], 0);
-    for (const auto& [wVk, nIndex] : {std::pair{VK_ADD, 3}, std::pair{VK_SUBTRACT, -1}}) {
-        Key(wVk);
-        EXPECT_EQ(Index(hChild), nIndex);
-    }
-    EXPECT_GRID_CONSISTENT();
-    m_grid.m_dwFlags |= FLF_ROWFOCUS;
-    Key(VK_DOWN);
-    EXPECT_EQ(std::make_pair(m_grid.m_hFocusRow, m_grid.GetFocusCol()),
-              std::make_pair(m_rows[3], -1));
-}
-
 } // namespace

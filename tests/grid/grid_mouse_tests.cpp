@@ -1,5 +1,5 @@
-// Clicks: focus, check boxes, expanders, the context menu request; column widths
-// dragged in the header; the window style the grid creates itself with.
+// Clicks: focus and the context menu request; column widths dragged in the header, and
+// heading clicks, while editing.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,77 +7,21 @@
 
 namespace {
 
-using ::testing::ElementsAre;
-
 using GridMouseTest = EditGridTest;
 
-TEST_F(GridMouseTest, ClickAndContextMenuRequestFocusTheCell) {
-    ::SetFocus(m_parent.GetSafeHwnd());
-    ClickCell(m_rows[6], 1);
-    EXPECT_EQ(::GetFocus(), List());
-    ExpectFocus(m_rows[6], 1);
-    EXPECT_EQ(Editor(), nullptr);
-    // Outside every cell: the focus cell stays.
+// A click on a cell focuses it (the dialog's typing tests); outside every cell the focus
+// cell stays, and a context menu request moves it too, opening nothing.
+TEST_F(GridMouseTest, ClickOutsideTheCellsKeepsTheFocusCellAContextMenuRequestMovesIt) {
+    Focus(m_rows[6], 1);
     RECT rcClient;
     ::GetClientRect(List(), &rcClient);
     ListSend(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcClient.right - 2, rcClient.bottom - 2));
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[6]);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    // A context menu request moves the focus cell too, and opens nothing.
+    EXPECT_TRUE(m_notes.Log().empty());
     POINT pt = CellCentre(m_rows[3], 1);
     ::ClientToScreen(List(), &pt);
     ListSend(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(pt.x, pt.y));
     ExpectFocus(m_rows[3], 1);
     EXPECT_EQ(Editor(), nullptr);
-}
-
-TEST_F(GridMouseTest, CheckBoxClickProposesTheToggledStateOnlyForAutoCheck) {
-    const int nAuto = m_grid.AddProfile(FLPS_CHECKBOX | FLPS_AUTOCHECK);
-    const int nManual = m_grid.AddProfile(FLPS_CHECKBOX);
-    m_grid.GetItem(m_rows[0], 2)->m_nProfile = nAuto;
-    m_grid.GetItem(m_rows[1], 2)->m_nProfile = nManual;
-    const auto clickBox = [&](POSITION hRow) { SendClick(hRow, 2, WM_LBUTTONDOWN, FLR_CHECKBOX); };
-
-    const auto check = [&](int nRow) { return m_grid.GetItem(m_rows[nRow], 2)->m_nCheck; };
-    const auto proposed = [&] { return m_notes.Log().back().nCheck; };
-
-    clickBox(m_rows[0]);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE), Fln(FLN_CHECKCLICK)));
-    EXPECT_EQ(std::make_pair(check(0), proposed()), std::make_pair(1, 1));
-    clickBox(m_rows[0]);
-    EXPECT_EQ(std::make_pair(check(0), proposed()), std::make_pair(0, 0));
-    // Without auto-check the parent gets the current state and writes the new one.
-    m_notes.EditWith(FLN_CHECKCLICK, [](FL_NOTIFY& notify) { notify.nCheck = 2; });
-    clickBox(m_rows[1]);
-    EXPECT_EQ(std::make_pair(check(1), proposed()), std::make_pair(2, 0));
-    // A veto keeps the state.
-    m_notes.AnswerWith(FLN_CHECKCLICK, FLNR_VETO);
-    clickBox(m_rows[0]);
-    EXPECT_EQ(check(0), 0);
-}
-
-TEST_F(GridMouseTest, ExpanderClickTogglesTheRowAndLeavesTheFocus) {
-    m_grid.m_nTreeColumn = 0;
-    const POSITION hChild = AddChildRow(m_rows[1]);
-    Focus(m_rows[5], 1);
-    for (int nIndex : {2, -1}) {
-        SendClick(m_rows[1], 0, WM_LBUTTONDOWN, FLR_EXPANDER);
-        EXPECT_EQ(Index(hChild), nIndex);
-    }
-    EXPECT_EQ(m_grid.m_hFocusRow, m_rows[5]);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_EXPANDCHANGE), Fln(FLN_EXPANDCHANGE)));
-    EXPECT_GRID_CONSISTENT();
-}
-
-TEST_F(GridMouseTest, ButtonActsOnlyOnTheSecondClick) {
-    const int nButton = m_grid.AddProfile(FLPS_BUTTON);
-    m_grid.GetItem(m_rows[2], 2)->m_nProfile = nButton;
-    Focus(m_rows[0], 0);
-    // The button is not there before the cell is the focus cell.
-    SendClick(m_rows[2], 2);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE)));
-    SendClick(m_rows[2], 2, WM_LBUTTONDOWN, FLR_BUTTON);
-    EXPECT_THAT(m_notes.Codes(), ElementsAre(Fln(FLN_FOCUSCHANGE), Fln(FLN_BUTTONCLICK)));
 }
 
 TEST_F(GridMouseTest, DividerDragAndHeadingClickWhileEditingCommitThenResizeOrSort) {
@@ -108,23 +52,6 @@ TEST_F(GridMouseTest, DividerDragAndHeadingClickWhileEditingCommitThenResizeOrSo
     EXPECT_EQ(std::make_tuple(Editor(), Text(m_rows[0], 1), ListRows().back()),
               std::make_tuple(HWND(), std::wstring(L"315"), m_rows[0]));
     EXPECT_GRID_CONSISTENT();
-}
-
-// The grid's own window creation: report view, one selection, owner-drawn rows, and
-// never the list view's label editing.
-TEST(GridCreateTest, OwnWindowIsAnOwnerDrawnReportWithoutLabelEditing) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
-    ::InitCommonControlsEx(&icc);
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr,
-                                nullptr));
-    CFListCtrl grid;
-    ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_EDITLABELS, RECT{0, 0, 100, 100},
-                            &parent, 7));
-    const DWORD dwShown = LVS_TYPEMASK | LVS_EDITLABELS | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
-    EXPECT_EQ(grid.GetStyle() & (dwShown | LVS_OWNERDRAWFIXED),
-              DWORD(LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDRAWFIXED));
-    parent.DestroyWindow();
 }
 
 } // namespace

@@ -12,8 +12,8 @@ constexpr std::size_t kPage = 4096, kHeader = 32;
 constexpr std::size_t kChunk = std::size_t(1) << 32; // address space reserved at a time
 constexpr int kMaxChunks = 4096, kMaxRecycled = 256;
 
-// A block's first page starts with its page count and size; the block's offset from
-// there sits in the 8 bytes before the block.
+// A block's first page starts with its page count and size; the block itself starts
+// kHeader bytes in.
 struct Header {
     std::size_t nPages, nSize;
 };
@@ -72,10 +72,7 @@ char* NewPages(std::size_t nBytes) {
     return ::VirtualAlloc(pPage, nBytes, MEM_COMMIT, PAGE_READWRITE) ? pPage : nullptr;
 }
 
-void* AllocateOrThrow(std::size_t nSize, std::size_t nAlign = kHeader) {
-    const std::size_t nOffset = nAlign > kHeader ? nAlign : kHeader;
-    if (nOffset > kPage)
-        throw std::bad_alloc();
+void* AllocateOrThrow(std::size_t nSize) {
     Locked locked;
     char* pPage = nullptr;
     for (int i = g_arena.nRecycled - 1; g_arena.bRecycling && i >= 0 && !pPage; i--) {
@@ -85,19 +82,18 @@ void* AllocateOrThrow(std::size_t nSize, std::size_t nAlign = kHeader) {
         }
     }
     if (!pPage) {
-        const std::size_t nPages = (nOffset + nSize + kPage - 1) / kPage;
+        const std::size_t nPages = (kHeader + nSize + kPage - 1) / kPage;
         if (!(pPage = NewPages(nPages * kPage)))
             throw std::bad_alloc();
         *reinterpret_cast<Header*>(pPage) = Header{nPages, nSize};
     }
-    reinterpret_cast<std::size_t*>(pPage + nOffset)[-1] = nOffset;
-    return pPage + nOffset;
+    return pPage + kHeader;
 }
 
 void Release(void* p) noexcept {
     if (!p)
         return;
-    char* pPage = static_cast<char*>(p) - static_cast<std::size_t*>(p)[-1];
+    char* pPage = static_cast<char*>(p) - kHeader;
     Locked locked;
     if (g_arena.bRecycling && g_arena.nRecycled < kMaxRecycled) {
         g_arena.pRecycled[g_arena.nRecycled++] = pPage;
@@ -122,22 +118,13 @@ void SetGuardContext(const std::string& context) {
 }
 
 // The library's other forms (array, nothrow) call these, so every block goes through
-// the guard.
+// the guard (nothing here is over-aligned).
 void* operator new(std::size_t n) {
     return AllocateOrThrow(n);
-}
-void* operator new(std::size_t n, std::align_val_t a) {
-    return AllocateOrThrow(n, std::size_t(a));
 }
 void operator delete(void* p) noexcept {
     Release(p);
 }
-void operator delete(void* p, std::align_val_t) noexcept {
-    Release(p);
-}
 void operator delete(void* p, std::size_t) noexcept {
-    Release(p);
-}
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
     Release(p);
 }

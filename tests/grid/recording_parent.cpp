@@ -19,15 +19,6 @@ void PrintTo(const NotifyCode& code, std::ostream* os) {
         *os << "code " << code.nCode;
 }
 
-void PrintTo(const NotifyRecord& record, std::ostream* os) {
-    PrintTo(NotifyCode{record.nCode}, os);
-    *os << " row " << record.hRow << " col " << record.nCol << " text \"";
-    for (int i = 0; i < record.strText.GetLength(); i++)
-        *os << static_cast<char>(record.strText[i] < 128 ? record.strText[i] : '?');
-    *os << "\" data " << record.dwData << " collapsed " << record.bCollapsed << " check "
-        << record.nCheck << " profile " << record.nProfile;
-}
-
 void RecordingParent::Attach(HWND hWnd) {
     ::SetPropW(hWnd, kRecorderProp, this);
     m_pfnPrevious = reinterpret_cast<WNDPROC>(

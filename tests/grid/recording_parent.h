@@ -22,7 +22,6 @@ struct NotifyCode {
     bool operator==(const NotifyCode& other) const { return nCode == other.nCode; }
 };
 void PrintTo(const NotifyCode& code, std::ostream* os);
-void PrintTo(const NotifyRecord& record, std::ostream* os);
 
 class RecordingParent {
 public:

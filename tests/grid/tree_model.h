@@ -27,7 +27,6 @@ public:
     TreeModel() { Clear(); }
     void Clear() { m_rows = {{FL_ROOT, ModelRow{nullptr, {}, true, {}, false}}}; }
     size_t Size() const { return m_rows.size() - 1; }
-    bool Empty() const { return Size() == 0; }
     bool Has(POSITION hRow) const { return hRow != FL_ROOT && m_rows.count(hRow); }
     ModelRow& Row(POSITION hRow) { return m_rows.at(hRow); }
     std::vector<POSITION>& ChildrenOf(POSITION hParent) { return m_rows.at(hParent).children; }
